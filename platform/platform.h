@@ -1,0 +1,43 @@
+// What differs between Windows and the POSIX systems: sockets, the per-user
+// settings folder, the error box and how a loopback capture is opened.
+// One implementation per platform (platform_posix.cpp, later platform_win32.cpp).
+#pragma once
+
+#include <cstddef>
+#include <miniaudio.h>
+
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+using plat_socket = SOCKET;
+#define PLAT_SEP "\\"
+#else
+#include <netdb.h>
+#include <sys/socket.h>
+using plat_socket = int;
+#define PLAT_SEP "/"
+#endif
+
+// Socket library start-up and clean-up; both results are of no interest.
+void plat_net_startup();
+void plat_net_cleanup();
+void plat_close_socket(plat_socket s);
+// The resolver's own text for a getaddrinfo error code.
+const char* plat_gai_strerror(int code);
+
+// Writes the current user's roaming settings folder as NUL-terminated UTF-8
+// into out (capacity bytes, at most 1,023 characters used). Returns false,
+// leaving out empty, when there is no such folder or its path does not fit.
+bool plat_settings_folder(char* out, std::size_t capacity);
+// Creates one folder level with default permissions; an existing folder is fine.
+void plat_make_folder(const char* path);
+
+// Shows a modal box titled "Error" with text and an OK button, and returns once
+// it is dismissed. Safe from any thread. Without a display it returns at once.
+void plat_error_box(const char* text);
+
+// A device configuration for capturing what output device `output` plays.
+// `id_storage` receives an id derived from the output's where the platform
+// needs one; it must stay valid until ma_device_init has returned.
+ma_device_config plat_loopback_config(const ma_context* context, const ma_device_id* output,
+                                      ma_device_id* id_storage);

@@ -1,0 +1,126 @@
+// POSIX side of the platform layer: BSD sockets, the XDG configuration folder,
+// an error box shown by a dialog program in a child process, and loopback
+// capture through PulseAudio's monitor sources.
+#include "platform.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+void plat_net_startup() {}
+void plat_net_cleanup() {}
+
+void plat_close_socket(plat_socket s) { close(s); }
+
+const char* plat_gai_strerror(int code) { return gai_strerror(code); }
+
+bool plat_settings_folder(char* out, std::size_t capacity)
+{
+    out[0] = '\0';
+    const char* base = std::getenv("XDG_CONFIG_HOME");
+    const char* suffix = "";
+    if (!base || base[0] != '/') {
+        base = std::getenv("HOME");
+        suffix = "/.config";
+        if (!base || base[0] == '\0') return false;
+    }
+    // The folder gets at most 1,023 bytes, as the Windows conversion allows.
+    std::size_t limit = capacity < 1024 ? capacity : 1024;
+    int n = std::snprintf(out, limit, "%s%s", base, suffix);
+    if (n < 0 || static_cast<std::size_t>(n) >= limit) {
+        out[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+void plat_make_folder(const char* path) { mkdir(path, 0777); }
+
+static bool on_path(const char* program)
+{
+    const char* path = std::getenv("PATH");
+    if (!path) return false;
+    char candidate[4096];
+    for (const char* p = path; *p;) {
+        const char* end = std::strchr(p, ':');
+        std::size_t len = end ? static_cast<std::size_t>(end - p) : std::strlen(p);
+        if (len > 0 && std::snprintf(candidate, sizeof candidate, "%.*s/%s", static_cast<int>(len), p, program) <
+                           static_cast<int>(sizeof candidate) &&
+            access(candidate, X_OK) == 0)
+            return true;
+        if (!end) break;
+        p = end + 1;
+    }
+    return false;
+}
+
+// The dialog runs in a child process, so no toolkit state is shared with the
+// window and any thread may raise it; this thread waits for the child.
+void plat_error_box(const char* text)
+{
+    const char* display = std::getenv("DISPLAY");
+    if (!display || display[0] == '\0') return;
+
+    int pipe_fds[2] = {-1, -1};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    pid_t pid = -1;
+    int rc = -1;
+    if (on_path("zenity")) {
+        const char* argv[] = {"zenity", "--error", "--title=Error", "--no-markup", "--text", text, nullptr};
+        rc = posix_spawnp(&pid, "zenity", &actions, nullptr, const_cast<char**>(argv), environ);
+    } else if (on_path("xmessage") && pipe(pipe_fds) == 0) {
+        // The text goes through standard input, so no part of it is ever read as an option.
+        posix_spawn_file_actions_adddup2(&actions, pipe_fds[0], STDIN_FILENO);
+        posix_spawn_file_actions_addclose(&actions, pipe_fds[1]);
+        const char* argv[] = {"xmessage", "-title", "Error", "-center", "-buttons", "OK:0", "-default", "OK",
+                              "-file", "-", nullptr};
+        rc = posix_spawnp(&pid, "xmessage", &actions, nullptr, const_cast<char**>(argv), environ);
+        close(pipe_fds[0]);
+        if (rc == 0) {
+            std::size_t left = std::strlen(text);
+            for (const char* p = text; left > 0;) {
+                ssize_t w = write(pipe_fds[1], p, left);
+                if (w < 0 && errno == EINTR) continue;
+                if (w <= 0) break;
+                p += w;
+                left -= static_cast<std::size_t>(w);
+            }
+        }
+        close(pipe_fds[1]);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) return;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+}
+
+// miniaudio has no loopback device type here; PulseAudio offers what every
+// sink plays as the capture source "<sink>.monitor". Elsewhere (plain ALSA)
+// the loopback type is asked for and device initialisation fails.
+ma_device_config plat_loopback_config(const ma_context* context, const ma_device_id* output,
+                                      ma_device_id* id_storage)
+{
+    if (context->backend != ma_backend_pulseaudio) {
+        ma_device_config config = ma_device_config_init(ma_device_type_loopback);
+        config.capture.pDeviceID = output;
+        return config;
+    }
+    ma_device_config config = ma_device_config_init(ma_device_type_capture);
+    std::memset(id_storage, 0, sizeof *id_storage);
+    int n = std::snprintf(id_storage->pulse, sizeof id_storage->pulse, "%s.monitor", output->pulse);
+    if (n < 0 || static_cast<std::size_t>(n) >= sizeof id_storage->pulse) {
+        // A cut name would capture some other source; ask for one that cannot exist.
+        std::snprintf(id_storage->pulse, sizeof id_storage->pulse, "%s", "\x01");
+    }
+    config.capture.pDeviceID = id_storage;
+    return config;
+}
