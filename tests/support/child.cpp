@@ -1,0 +1,144 @@
+#include "child.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+child_process spawn_child(const std::vector<std::string>& argv, const std::vector<std::string>& env)
+{
+    child_process child;
+    std::string dir = make_temp_dir("child");
+    child.out_path = dir + "/out";
+    child.err_path = dir + "/err";
+
+    std::map<std::string, std::string> vars;
+    for (char** e = environ; *e; ++e) {
+        std::string entry = *e;
+        auto eq = entry.find('=');
+        if (eq != std::string::npos) vars[entry.substr(0, eq)] = entry.substr(eq + 1);
+    }
+    for (const auto& entry : env) {
+        auto eq = entry.find('=');
+        vars[entry.substr(0, eq)] = entry.substr(eq + 1);
+    }
+    std::vector<std::string> env_strings;
+    for (const auto& [k, v] : vars) env_strings.push_back(k + "=" + v);
+    std::vector<char*> envp;
+    for (auto& s : env_strings) envp.push_back(s.data());
+    envp.push_back(nullptr);
+    std::vector<std::string> args = argv;
+    std::vector<char*> argp;
+    for (auto& s : args) argp.push_back(s.data());
+    argp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, child.out_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, child.err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    // Its own process group, so a kill reaches whatever it started too.
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attr, 0);
+    if (posix_spawnp(&child.pid, argp[0], &actions, &attr, argp.data(), envp.data()) != 0) child.pid = -1;
+    posix_spawnattr_destroy(&attr);
+    posix_spawn_file_actions_destroy(&actions);
+    return child;
+}
+
+child_result wait_child(child_process& child, double timeout_s)
+{
+    child_result result;
+    if (child.pid <= 0) return result;
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout_s);
+    int status = 0;
+    for (;;) {
+        pid_t r = waitpid(child.pid, &status, WNOHANG);
+        if (r == child.pid) break;
+        if (r < 0 && errno != EINTR) break;
+        if (std::chrono::steady_clock::now() > deadline) {
+            result.timed_out = true;
+            kill(-child.pid, SIGKILL);
+            kill(child.pid, SIGKILL);
+            waitpid(child.pid, &status, 0);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    child.pid = -1;
+    if (!result.timed_out && WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
+    result.out = read_file(child.out_path);
+    result.err = read_file(child.err_path);
+    return result;
+}
+
+bool try_wait_child(child_process& child, child_result& result)
+{
+    if (child.pid <= 0) return true;
+    int status = 0;
+    if (waitpid(child.pid, &status, WNOHANG) != child.pid) return false;
+    child.pid = -1;
+    result = child_result{};
+    if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
+    result.out = read_file(child.out_path);
+    result.err = read_file(child.err_path);
+    return true;
+}
+
+void kill_child(child_process& child)
+{
+    if (child.pid <= 0) return;
+    kill(-child.pid, SIGTERM);
+    kill(child.pid, SIGTERM);
+    wait_child(child, 5.0);
+}
+
+std::string read_file(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void write_file(const std::string& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string make_temp_dir(const char* tag)
+{
+    std::string templ = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + "/ostrelle-" + tag +
+                        "-XXXXXX";
+    std::vector<char> buf(templ.begin(), templ.end());
+    buf.push_back('\0');
+    if (!mkdtemp(buf.data())) std::abort();
+    return buf.data();
+}
+
+std::string run_shell(const std::string& command)
+{
+    std::string out;
+    FILE* p = popen(command.c_str(), "r");
+    if (!p) return out;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    pclose(p);
+    return out;
+}
