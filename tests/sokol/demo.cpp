@@ -1,0 +1,122 @@
+// A tiny program on the sokol stand-in: the 400x300 window "Ostrelle" with a
+// few boxes and a line of text. The window tests drive it.
+//   --log-events   print every event (one line each) and the lifecycle
+//   --frames N     request quit after N frames
+#include <fontstash.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include "sokol_app.h"
+#include "sokol_fontstash.h"
+#include "sokol_gfx.h"
+#include "sokol_gl.h"
+#include "sokol_glue.h"
+#include "sokol_log.h"
+
+static const char* font_path = "/usr/share/fonts/truetype/roboto/unhinted/RobotoTTF/Roboto-Regular.ttf";
+
+static struct {
+    bool log_events;
+    long quit_after;
+    FONScontext* fons;
+    int font;
+    sgl_pipeline pip;
+} demo;
+
+static void box(float x, float y, float w, float h) {
+    sgl_begin_triangle_strip();
+    sgl_v2f(x, y);
+    sgl_v2f(x + w, y);
+    sgl_v2f(x, y + h);
+    sgl_v2f(x + w, y + h);
+    sgl_end();
+}
+
+static void init(void) {
+    sg_desc gd = {};
+    gd.environment = sglue_environment();
+    gd.logger.func = slog_func;
+    sg_setup(&gd);
+    sgl_desc_t ld = {};
+    ld.logger.func = slog_func;
+    sgl_setup(&ld);
+    sg_pipeline_desc pd = {};
+    pd.colors[0].blend.enabled = true;
+    pd.colors[0].blend.src_factor_rgb = SG_BLENDFACTOR_SRC_ALPHA;
+    pd.colors[0].blend.dst_factor_rgb = SG_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
+    demo.pip = sgl_make_pipeline(&pd);
+    sfons_desc_t fd = {};
+    demo.fons = sfons_create(&fd);
+    demo.font = fonsAddFont(demo.fons, "", font_path, 0);
+    if (demo.log_events) printf("init font=%d\n", demo.font);
+    fflush(stdout);
+}
+
+static void frame(void) {
+    sg_pass pass = {};
+    pass.swapchain = sglue_swapchain();
+    sg_begin_pass(&pass);
+    float w = sapp_widthf(), h = sapp_heightf();
+    sgl_matrix_mode_modelview();
+    sgl_load_identity();
+    sgl_translate(-1.0f, 1.0f, 0.0f);
+    sgl_scale(2.0f / w, -2.0f / h, 1.0f);
+    sgl_disable_texture();
+    sgl_push_pipeline();
+    sgl_load_pipeline(demo.pip);
+    sgl_c4f(1.0f, 1.0f, 1.0f, 1.0f);
+    box(10, 10, w - 20, h - 20);
+    sgl_c4f(0.0f, 0.0f, 1.0f, 1.0f);
+    box(40, 120, 120, 80);
+    sgl_c4f(1.0f, 0.0f, 0.0f, 0.5f);
+    box(100, 150, 120, 80);
+    fonsSetFont(demo.fons, demo.font);
+    fonsSetSize(demo.fons, 20.0f);
+    fonsSetColor(demo.fons, sfons_rgba(0, 0, 0, 255));
+    fonsSetAlign(demo.fons, FONS_ALIGN_LEFT | FONS_ALIGN_TOP);
+    fonsDrawText(demo.fons, 30, 30, "Ostrelle 192.168.1.20", nullptr);
+    sgl_c4f(0.0f, 0.6f, 0.0f, 1.0f);
+    box(260, 120, 100, 60);
+    sgl_pop_pipeline();
+    sfons_flush(demo.fons);
+    sgl_draw();
+    sg_end_pass();
+    sg_commit();
+    if (demo.quit_after > 0 && (long)sapp_frame_count() + 1 >= demo.quit_after) sapp_request_quit();
+}
+
+static void event(const sapp_event* e) {
+    if (!demo.log_events) return;
+    printf("event type=%d key=%d char=%u repeat=%d mods=%u button=%d x=%.0f y=%.0f sx=%.1f sy=%.1f fb=%dx%d\n",
+           (int)e->type, (int)e->key_code, e->char_code, e->key_repeat ? 1 : 0, e->modifiers,
+           (int)e->mouse_button, e->mouse_x, e->mouse_y, e->scroll_x, e->scroll_y, e->framebuffer_width,
+           e->framebuffer_height);
+    fflush(stdout);
+}
+
+static void cleanup(void) {
+    sfons_destroy(demo.fons);
+    sgl_destroy_pipeline(demo.pip);
+    sgl_shutdown();
+    sg_shutdown();
+    printf("cleanup frames=%llu\n", (unsigned long long)sapp_frame_count());
+    fflush(stdout);
+}
+
+sapp_desc sokol_main(int argc, char* argv[]) {
+    for (int i = 1; i < argc; i++) {
+        if (strcmp(argv[i], "--log-events") == 0) demo.log_events = true;
+        if (strcmp(argv[i], "--frames") == 0 && i + 1 < argc) demo.quit_after = atol(argv[++i]);
+    }
+    sapp_desc d = {};
+    d.init_cb = init;
+    d.frame_cb = frame;
+    d.cleanup_cb = cleanup;
+    d.event_cb = event;
+    d.width = 400;
+    d.height = 300;
+    d.window_title = "Ostrelle";
+    d.logger.func = slog_func;
+    return d;
+}

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Runs a command under a private Xvfb on a free display (Xvfb -displayfd),
+# with Mesa's llvmpipe held to one thread. Xvfb is stopped by its PID
+# whatever way the command ends.
+set -euo pipefail
+tmp=$(mktemp -d)
+xvfb_pid=
+stop() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$tmp"
+}
+trap stop EXIT
+trap 'exit 130' INT TERM
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 200); do
+    [ -s "$tmp/display" ] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$tmp/xvfb.log" >&2; exit 1; }
+    sleep 0.05
+done
+[ -s "$tmp/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$tmp/display")"
+export LP_NUM_THREADS=1
+"$@"
