@@ -32,6 +32,8 @@ xdotool mousedown --window "$win" 2; sleep 0.15; xdotool mouseup --window "$win"
 xdotool click --window "$win" 4
 xdotool click --window "$win" 5
 xdotool keydown --window "$win" shift; xdotool key --window "$win" a; xdotool keyup --window "$win" shift
+# Held past the X server's auto-repeat delay.
+xdotool keydown --window "$win" BackSpace; sleep 1.0; xdotool keyup --window "$win" BackSpace
 sleep 0.3
 "$x_close" "$win"
 
@@ -54,6 +56,7 @@ expect "key down of D has type 1 and key code 68" '^event type=1 key=68 '
 expect "key up of D has type 2" '^event type=2 key=68 '
 expect "char d has type 3 and code 100" '^event type=3 key=0 char=100 '
 expect "key down of Backspace has key code 259" '^event type=1 key=259 '
+expect "a held Backspace repeats its key-down with key_repeat set" '^event type=1 key=259 char=0 repeat=1 '
 expect "no char event below 32 (Backspace)" '^event type=3 key=0 char=([0-9]|[12][0-9]|3[01]) ' 0
 expect "typing 1 gives char 49" '^event type=3 key=0 char=49 '
 expect "typing . gives char 46" '^event type=3 key=0 char=46 '
