@@ -43,7 +43,7 @@ fi
 
 packages=(
   build-essential cmake pkg-config ninja-build
-  libglfw3-dev libepoxy-dev libstb-dev fonts-roboto-unhinted
+  libglfw3-dev libx11-dev libepoxy-dev libstb-dev fonts-roboto-unhinted
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick libgl1-mesa-dri
   pulseaudio pulseaudio-utils sox

@@ -1,0 +1,66 @@
+/* Looks at and closes X windows for the window tests.
+ *   x_probe size WIN               prints "width height" of the window's client area
+ *   x_probe title WIN              prints the window's name
+ *   x_probe pixels WIN x y [...]   prints "r g b" for each point, one line each
+ *   x_probe close WIN              asks the window to close, as a window manager's close button does
+ */
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+static int fail(const char* what)
+{
+    fprintf(stderr, "x_probe: %s\n", what);
+    return 1;
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 3) return fail("usage: x_probe size|title|pixels|close WIN ...");
+    Display* display = XOpenDisplay(NULL);
+    if (!display) return fail("cannot open the display");
+    Window window = (Window)strtoul(argv[2], NULL, 0);
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, window, &attributes)) return fail("no such window");
+
+    if (strcmp(argv[1], "size") == 0) {
+        printf("%d %d\n", attributes.width, attributes.height);
+    } else if (strcmp(argv[1], "title") == 0) {
+        char* name = NULL;
+        if (!XFetchName(display, window, &name) || !name) return fail("window has no name");
+        printf("%s\n", name);
+        XFree(name);
+    } else if (strcmp(argv[1], "pixels") == 0) {
+        XImage* image = XGetImage(display, window, 0, 0, (unsigned)attributes.width, (unsigned)attributes.height,
+                                  AllPlanes, ZPixmap);
+        if (!image) return fail("cannot read the window's pixels");
+        for (int i = 3; i + 1 < argc; i += 2) {
+            int x = atoi(argv[i]), y = atoi(argv[i + 1]);
+            if (x < 0 || y < 0 || x >= attributes.width || y >= attributes.height) {
+                printf("-1 -1 -1\n");
+                continue;
+            }
+            unsigned long p = XGetPixel(image, x, y);
+            printf("%lu %lu %lu\n", (p & image->red_mask) >> 16, (p & image->green_mask) >> 8, p & image->blue_mask);
+        }
+        XDestroyImage(image);
+    } else if (strcmp(argv[1], "close") == 0) {
+        XEvent event;
+        memset(&event, 0, sizeof event);
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = (long)XInternAtom(display, "WM_DELETE_WINDOW", False);
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, window, False, NoEventMask, &event);
+        XFlush(display);
+    } else {
+        return fail("unknown command");
+    }
+    XCloseDisplay(display);
+    return 0;
+}
