@@ -1,0 +1,209 @@
+// The whole tool, end to end: the real program on an Xvfb display, a
+// PulseAudio null sink playing a tone, real clicks and keys from xdotool, a
+// UDP receiver on 127.0.0.1:10204 and the window's pixels. Runs in a network
+// namespace of its own; Start is only ever pressed with a loopback address.
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <thread>
+
+#include "child.h"
+#include "pulse.h"
+#include "receiver.h"
+#include "x_server.h"
+
+namespace {
+
+const std::string sink = "ostrelle_e2e";
+
+struct rgb {
+    int r, g, b;
+    bool operator==(const rgb&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const rgb& c) { return os << c.r << "," << c.g << "," << c.b; }
+
+constexpr rgb white{255, 255, 255}, grey{100, 100, 100}, light_grey{210, 210, 210};
+
+void pause_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+class whole_tool : public ::testing::Test {
+protected:
+    x_server x;
+    pulse_server pulse;
+    std::string config;
+    child_process program;
+    child_process tone;
+    unsigned long window = 0;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(start_xvfb(x));
+        ASSERT_TRUE(start_pulse(pulse, {"first_out", sink}));
+        config = make_temp_dir("config");
+        mkdir((config + "/ostrelle").c_str(), 0755);
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+        setenv("LP_NUM_THREADS", "1", 1);
+        tone = play_tone(sink, 1000, 0.5);
+    }
+
+    void TearDown() override
+    {
+        kill_child(program);
+        kill_child(tone);
+        stop_pulse(pulse);
+        stop_xvfb(x);
+    }
+
+    std::string settings() const { return read_file(config + "/ostrelle/ip.txt"); }
+    void save_settings(const std::string& text) const { write_file(config + "/ostrelle/ip.txt", text); }
+
+    void launch()
+    {
+        program = spawn_child({OSTRELLE_BIN});
+        window = wait_for_window("Ostrelle", 20);
+        ASSERT_NE(window, 0u) << "the window did not open";
+        pause_ms(700);
+    }
+
+    child_result wait_exit(double timeout_s = 20) { return wait_child(program, timeout_s); }
+
+    std::string probe(const std::string& args) const
+    {
+        return run_shell(std::string(X_PROBE) + " " + args + " " + std::to_string(window));
+    }
+
+    rgb pixel(int px, int py) const
+    {
+        std::istringstream in(run_shell(std::string(X_PROBE) + " pixels " + std::to_string(window) + " " +
+                                        std::to_string(px) + " " + std::to_string(py)));
+        rgb c{-1, -1, -1};
+        in >> c.r >> c.g >> c.b;
+        return c;
+    }
+
+    // A press held as a person holds it, long enough for several frames to see it.
+    void click(int px, int py) const
+    {
+        run_shell("xdotool mousemove --window " + std::to_string(window) + " " + std::to_string(px) + " " +
+                  std::to_string(py) + " mousedown 1 sleep 0.2 mouseup 1");
+        pause_ms(300);
+    }
+
+    void keys(const std::string& args) const
+    {
+        run_shell("xdotool " + args);
+        pause_ms(300);
+    }
+
+    void close_window() const { probe("close"); }
+};
+
+// Datagrams of one stream, until none has come for quiet_ms.
+std::vector<datagram> receive_stream(udp_receiver& receiver, int first_timeout_ms, int quiet_ms,
+                                     std::size_t enough)
+{
+    std::vector<datagram> got;
+    std::vector<unsigned char> raw;
+    int timeout = first_timeout_ms;
+    while (got.size() < enough && receive_raw(receiver, raw, timeout)) {
+        datagram d;
+        if (parse_datagram(raw, d)) got.push_back(d);
+        timeout = quiet_ms;
+    }
+    return got;
+}
+
+double tone_frequency(const std::vector<datagram>& stream)
+{
+    std::vector<int16_t> left;
+    for (const auto& d : stream)
+        for (std::size_t i = 0; i + 3 < d.payload.size(); i += 4)
+            left.push_back(static_cast<int16_t>(d.payload[i] | (d.payload[i + 1] << 8)));
+    if (left.size() < 24000) return 0;
+    int crossings = 0;
+    for (std::size_t i = left.size() - 24000 + 1; i < left.size(); ++i)
+        if ((left[i - 1] < 0) != (left[i] < 0)) ++crossings;
+    return crossings / 2.0 / 0.5;
+}
+
+TEST_F(whole_tool, edit_select_start_stop_and_start_again_from_the_saved_address)
+{
+    save_settings("127.0.0.9");
+    launch();
+    EXPECT_EQ(probe("size"), "400 300\n");
+    EXPECT_EQ(probe("title"), "Ostrelle\n");
+
+    // The idle window: white area, grey button, light-grey field, device 0 marked.
+    EXPECT_EQ(pixel(5, 5), white);
+    EXPECT_EQ(pixel(19, 19), grey);
+    EXPECT_EQ(pixel(20, 92), light_grey);
+    EXPECT_EQ(pixel(26, 170), grey);
+    EXPECT_EQ(pixel(26, 198), light_grey);
+
+    // Into the field, right of the text: the cursor goes to the end; 127.0.0.9 becomes 127.0.0.1.
+    click(300, 106);
+    keys("key BackSpace");
+    keys("type 1");
+    // The second device: the null sink with the tone.
+    click(100, 198);
+    EXPECT_EQ(pixel(26, 198), grey);
+    EXPECT_EQ(pixel(26, 170), light_grey);
+
+    udp_receiver receiver;
+    ASSERT_TRUE(open_receiver(receiver, 10204));
+    click(30, 30);
+    std::vector<datagram> stream = receive_stream(receiver, 8000, 2000, 400);
+    ASSERT_GE(stream.size(), 400u) << "too few datagrams from the stream";
+    EXPECT_EQ(stream.front().position, 0u);
+    EXPECT_NEAR(tone_frequency(stream), 1000.0, 30.0);
+    EXPECT_EQ(settings(), "127.0.0.1");
+    // Only the button is left: where the field was, the white area shows.
+    EXPECT_EQ(pixel(20, 92), white);
+    EXPECT_EQ(pixel(26, 170), white);
+
+    click(30, 30);
+    std::vector<unsigned char> raw;
+    while (receive_raw(receiver, raw, 300)) {
+    }
+    EXPECT_FALSE(receive_raw(receiver, raw, 700)) << "datagrams after Stop";
+    EXPECT_EQ(pixel(20, 92), light_grey);
+
+    close_window();
+    child_result first = wait_exit();
+    EXPECT_EQ(first.exit_code, 0) << first.err;
+    EXPECT_EQ(first.out, "capture device first_out\ncapture device " + sink + "\n");
+
+    // The next run starts with the saved address: Start sends to 127.0.0.1 at once.
+    launch();
+    click(100, 198);
+    click(30, 30);
+    stream = receive_stream(receiver, 8000, 2000, 50);
+    EXPECT_GE(stream.size(), 50u);
+    // Closing the window while streaming ends the program normally.
+    close_window();
+    child_result second = wait_exit();
+    EXPECT_EQ(second.exit_code, 0) << second.err;
+    close_receiver(receiver);
+}
+
+TEST_F(whole_tool, an_address_that_does_not_resolve_shows_the_box_and_exits_1)
+{
+    save_settings("1.2.3.4.5");
+    launch();
+    click(30, 30);
+    unsigned long box = wait_for_window("Error", 10);
+    ASSERT_NE(box, 0u) << "no error box";
+    keys("windowfocus --sync " + std::to_string(box) + " key Return");
+    child_result r = wait_exit();
+    EXPECT_EQ(r.exit_code, 1);
+    const std::string prefix = "Error: Bad ip address: 1.2.3.4.5\n\ngetaddrinfo 2 error: ";
+    ASSERT_NE(r.out.find(prefix), std::string::npos) << r.out;
+    EXPECT_TRUE(r.out.ends_with("\n"));
+    EXPECT_EQ(settings(), "1.2.3.4.5");
+}
+
+} // namespace
