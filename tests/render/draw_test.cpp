@@ -91,13 +91,7 @@ std::vector<vec2> rect_points(float x, float y, float w, float h) {
 TEST_F(Draw, EmptyArraySetsUpTheFrameAndFlushesOnly) {
     render({});
     ASSERT_EQ(recorded_kinds(), framed({}));
-    auto log = recorded();
-    EXPECT_FLOAT_EQ(log[1].f[0], -1.0f);
-    EXPECT_FLOAT_EQ(log[1].f[1], 1.0f);
-    EXPECT_FLOAT_EQ(log[2].f[0], 2.0f / 400.0f);
-    EXPECT_FLOAT_EQ(log[2].f[1], -2.0f / 300.0f);
-    EXPECT_FLOAT_EQ(log[2].f[2], 1.0f);
-    EXPECT_NE(log[5].u[0], 0u);  // the bridge's own pipeline
+    EXPECT_NE(recorded()[5].u[0], 0u);  // the bridge's own pipeline
 }
 
 TEST_F(Draw, LayoutTransformMapsCornersToClipSpace) {
@@ -355,17 +349,6 @@ TEST_F(DrawText, ColourComponentsTruncateToTheirLowByte) {
         EXPECT_FLOAT_EQ(v.f[6], 0.0f);
         EXPECT_FLOAT_EQ(v.f[7], 127.0f / 255.0f);
     }
-}
-
-TEST_F(DrawText, TextIsScaledBackAroundThePushedMatrix) {
-    render({text("Hi", 10, 30, {0, 0, 0, 255})}, fonts);
-    auto kinds = recorded_kinds();
-    // The text's own matrix scope sits between the frame set-up and the flush.
-    ASSERT_EQ(kinds[6], SREC_MATRIX_MODE_MODELVIEW);
-    ASSERT_EQ(kinds[7], SREC_PUSH_MATRIX);
-    ASSERT_EQ(kinds[8], SREC_SCALE);
-    EXPECT_EQ(kinds[kinds.size() - 3], SREC_POP_MATRIX);
-    EXPECT_FLOAT_EQ(recorded()[8].f[0], 1.0f);
 }
 
 TEST_F(DrawText, LandsInThePlaceAtScaleOneAndTwo) {
