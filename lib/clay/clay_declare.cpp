@@ -44,6 +44,7 @@ void declare_root(Clay_Context *ctx) {
     if (ctx->debug_enabled) width -= debug_panel_width;
     if (width < 0) width = 0;
     float height = ctx->layout_dimensions.height;
+    ctx->root_dimensions = Clay_Dimensions{width, height};
     Clay__OpenElement();
     Clay_ElementDeclaration root{};
     root.id = Clay__HashString(root_label(), 0, 0);

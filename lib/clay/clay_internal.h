@@ -30,6 +30,7 @@ struct text_cache_entry {
     float height;          // measured height of one line
     float space_width;
     uint32_t last_frame;
+    int32_t new_index; // while the cache is compacted
 };
 
 // A line of wrapped text laid out in the current frame.
@@ -112,6 +113,7 @@ struct Clay_Context {
     Clay_Arena arena;
     Clay_ErrorHandler error_handler;
     Clay_Dimensions layout_dimensions;
+    Clay_Dimensions root_dimensions; // less the debug panel
     Clay_Dimensions (*measure_text)(Clay_StringSlice, Clay_TextElementConfig *, void *);
     void *measure_user_data;
     bool debug_enabled;

@@ -70,8 +70,9 @@ struct layouter {
         const Clay_SizingAxis &s = axis_sizing(el, a);
         float lo = sizing_min(s), hi = max_f(lo, sizing_max(s));
         el.fit[a] = clamp_f(content, lo, hi);
-        // Content that scrolls does not hold a clip container open.
-        el.min[a] = clips(el, a) ? lo : clamp_f(content_min, lo, hi);
+        // Content holds a FIT container open; a GROW container, or content
+        // that scrolls, gives way down to the declared min.
+        el.min[a] = clips(el, a) || s.type == CLAY__SIZING_TYPE_GROW ? lo : clamp_f(content_min, lo, hi);
     }
 
     // Takes `excess` off the widest children first, none below its smallest size.
@@ -285,12 +286,14 @@ struct layouter {
         Clay_BoundingBox area{0, 0, ctx->layout_dimensions.width, ctx->layout_dimensions.height};
         if (root.attach_parent >= 0 && index != 0) area = els[root.attach_parent].box;
 
+        // The layout root is exactly the area it was given, even when that is empty.
+        bool layout_root = index == 0;
         fit(index, X);
-        el.size[X] = root_size(index, X, area.width);
+        el.size[X] = layout_root ? ctx->root_dimensions.width : root_size(index, X, area.width);
         size_children(index, X);
         wrap_tree(index);
         fit(index, Y);
-        el.size[Y] = root_size(index, Y, area.height);
+        el.size[Y] = layout_root ? ctx->root_dimensions.height : root_size(index, Y, area.height);
         size_children(index, Y);
 
         float x = 0, y = 0;

@@ -79,37 +79,55 @@ void overflow(Clay_Context *ctx) {
 
 float max_f(float a, float b) { return a > b ? a : b; }
 
+// Drops the entries last used before `oldest_frame`. Entries and words keep
+// their order, so both only move down; elements of the layout being
+// declared are pointed at their entries' new places.
+void evict_before(Clay_Context *ctx, uint32_t oldest_frame) {
+    int32_t kept = 0;
+    for (int32_t e = 0; e < ctx->cache_entry_count; ++e) {
+        text_cache_entry &entry = ctx->cache_entries[e];
+        entry.new_index = entry.last_frame >= oldest_frame ? kept++ : -1;
+    }
+    for (int32_t i = 0; i < ctx->element_count; ++i) {
+        layout_element &el = ctx->elements[i];
+        if (el.is_text && el.cache_entry >= 0) el.cache_entry = ctx->cache_entries[el.cache_entry].new_index;
+    }
+    int32_t words = 0;
+    for (int32_t e = 0; e < ctx->cache_entry_count; ++e) {
+        text_cache_entry entry = ctx->cache_entries[e];
+        if (entry.new_index < 0) continue;
+        std::memmove(ctx->cache_words + words, ctx->cache_words + entry.first_word, sizeof(text_word) * entry.word_count);
+        entry.first_word = words;
+        words += entry.word_count;
+        ctx->cache_entries[entry.new_index] = entry;
+    }
+    ctx->cache_entry_count = kept;
+    ctx->cache_word_count = words;
+    std::memset(ctx->cache_slots, 0xff, sizeof(int32_t) * ctx->cache_slot_count);
+    for (int32_t e = 0; e < kept; ++e) insert_slot(ctx, ctx->cache_entries[e].key, e);
+}
+
+bool has_room(Clay_Context *ctx, int32_t word_count) {
+    return ctx->cache_entry_count < ctx->max_words && ctx->cache_word_count + word_count <= ctx->max_words;
+}
+
 }  // namespace
 
 namespace clay_internal {
+
+// Once the cache is half full, a new layout starts without what the
+// previous one did not use.
+void compact_text_cache(Clay_Context *ctx) {
+    if (ctx->cache_reset_pending) reset_text_cache(ctx);
+    if (ctx->cache_entry_count > ctx->max_words / 2 || ctx->cache_word_count > ctx->max_words / 2)
+        evict_before(ctx, ctx->frame - 1);
+}
 
 void reset_text_cache(Clay_Context *ctx) {
     ctx->cache_entry_count = 0;
     ctx->cache_word_count = 0;
     std::memset(ctx->cache_slots, 0xff, sizeof(int32_t) * ctx->cache_slot_count);
     ctx->cache_reset_pending = false;
-}
-
-// Drops what the previous frame did not use, once the cache is half full, so
-// that the frames of a steady window never run out of room.
-void compact_text_cache(Clay_Context *ctx) {
-    if (ctx->cache_reset_pending) reset_text_cache(ctx);
-    if (ctx->cache_entry_count <= ctx->max_words / 2 && ctx->cache_word_count <= ctx->max_words / 2) return;
-    int32_t kept = 0;
-    int32_t words = 0;
-    for (int32_t e = 0; e < ctx->cache_entry_count; ++e) {
-        text_cache_entry entry = ctx->cache_entries[e];
-        if (entry.last_frame + 1 < ctx->frame) continue;
-        // Entries are in word order, so words only ever move down.
-        std::memmove(ctx->cache_words + words, ctx->cache_words + entry.first_word, sizeof(text_word) * entry.word_count);
-        entry.first_word = words;
-        words += entry.word_count;
-        ctx->cache_entries[kept++] = entry;
-    }
-    ctx->cache_entry_count = kept;
-    ctx->cache_word_count = words;
-    std::memset(ctx->cache_slots, 0xff, sizeof(int32_t) * ctx->cache_slot_count);
-    for (int32_t e = 0; e < kept; ++e) insert_slot(ctx, ctx->cache_entries[e].key, e);
 }
 
 void measure_text_element(Clay_Context *ctx, layout_element *el) {
@@ -136,7 +154,9 @@ void measure_text_element(Clay_Context *ctx, layout_element *el) {
         return;
     }
     int32_t word_count = count_words(text);
-    if (ctx->cache_entry_count >= ctx->max_words || ctx->cache_word_count + word_count > ctx->max_words) {
+    // Full: make room from what this frame has not used.
+    if (!has_room(ctx, word_count)) evict_before(ctx, ctx->frame);
+    if (!has_room(ctx, word_count)) {
         overflow(ctx);
         Clay_Dimensions d = measure(ctx, text, 0, text.length, config);
         el->text_width = d.width;
