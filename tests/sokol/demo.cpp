@@ -2,8 +2,12 @@
 // few boxes and a line of text. The window tests drive it.
 //   --log-events   print every event (one line each) and the lifecycle
 //   --frames N     request quit after N frames
+//   --seconds S    request quit after S seconds, then report the share of one
+//                  core the idle window used after its first half second
 #include <fontstash.h>
 #include <stdio.h>
+#include <sys/resource.h>
+#include <time.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -19,10 +23,26 @@ static const char* font_path = "/usr/share/fonts/truetype/roboto/unhinted/Roboto
 static struct {
     bool log_events;
     long quit_after;
+    double quit_seconds;
+    double start, cpu_mark, wall_mark;
+    uint64_t frame_mark;
     FONScontext* fons;
     int font;
     sgl_pipeline pip;
 } demo;
+
+static double wall_now(void) {
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return (double)ts.tv_sec + (double)ts.tv_nsec * 1e-9;
+}
+
+static double cpu_now(void) {
+    rusage ru;
+    getrusage(RUSAGE_SELF, &ru);
+    return (double)(ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) +
+           (double)(ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) * 1e-6;
+}
 
 static void box(float x, float y, float w, float h) {
     sgl_begin_triangle_strip();
@@ -50,6 +70,7 @@ static void init(void) {
     demo.fons = sfons_create(&fd);
     demo.font = fonsAddFont(demo.fons, "", font_path, 0);
     if (demo.log_events) printf("init font=%d\n", demo.font);
+    demo.start = wall_now();
     fflush(stdout);
 }
 
@@ -84,6 +105,15 @@ static void frame(void) {
     sg_end_pass();
     sg_commit();
     if (demo.quit_after > 0 && (long)sapp_frame_count() + 1 >= demo.quit_after) sapp_request_quit();
+    if (demo.quit_seconds > 0.0) {
+        double now = wall_now();
+        if (demo.wall_mark == 0.0 && now - demo.start >= 0.5) {
+            demo.wall_mark = now;
+            demo.cpu_mark = cpu_now();
+            demo.frame_mark = sapp_frame_count();
+        }
+        if (now - demo.start >= demo.quit_seconds) sapp_request_quit();
+    }
 }
 
 static void event(const sapp_event* e) {
@@ -101,6 +131,11 @@ static void cleanup(void) {
     sgl_shutdown();
     sg_shutdown();
     printf("cleanup frames=%llu\n", (unsigned long long)sapp_frame_count());
+    if (demo.wall_mark > 0.0) {
+        double wall = wall_now() - demo.wall_mark;
+        printf("idle cpu_share=%.4f fps=%.2f\n", (cpu_now() - demo.cpu_mark) / wall,
+               (double)(sapp_frame_count() - demo.frame_mark) / wall);
+    }
     fflush(stdout);
 }
 
@@ -108,6 +143,7 @@ sapp_desc sokol_main(int argc, char* argv[]) {
     for (int i = 1; i < argc; i++) {
         if (strcmp(argv[i], "--log-events") == 0) demo.log_events = true;
         if (strcmp(argv[i], "--frames") == 0 && i + 1 < argc) demo.quit_after = atol(argv[++i]);
+        if (strcmp(argv[i], "--seconds") == 0 && i + 1 < argc) demo.quit_seconds = atof(argv[++i]);
     }
     sapp_desc d = {};
     d.init_cb = init;
