@@ -206,4 +206,27 @@ TEST_F(whole_tool, an_address_that_does_not_resolve_shows_the_box_and_exits_1)
     EXPECT_EQ(settings(), "1.2.3.4.5");
 }
 
+TEST_F(whole_tool, key_d_opens_the_debug_view_which_takes_every_press)
+{
+    save_settings("127.0.0.1");
+    launch();
+    ASSERT_EQ(pixel(5, 5), white);
+    keys("key --window " + std::to_string(window) + " d");
+    EXPECT_NE(pixel(5, 5), white) << "no debug panel over the window";
+    keys("key --window " + std::to_string(window) + " d");
+    EXPECT_NE(pixel(5, 5), white) << "a second D leaves it open";
+
+    udp_receiver receiver;
+    ASSERT_TRUE(open_receiver(receiver, 10204));
+    click(100, 198);
+    click(30, 30);
+    std::vector<unsigned char> raw;
+    EXPECT_FALSE(receive_raw(receiver, raw, 3000)) << "a press under the debug view started a stream";
+    close_receiver(receiver);
+
+    close_window();
+    child_result r = wait_exit();
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+}
+
 } // namespace
