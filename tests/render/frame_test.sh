@@ -33,7 +33,7 @@ export LP_NUM_THREADS=1
 
 "$app" >"$tmp/out" 2>&1 &
 app_pid=$!
-win=$(timeout 30 xdotool search --sync --onlyvisible --name '^sclay frame$' | head -n1)
+win=$(timeout 30 xdotool search --sync --onlyvisible --name '^sclay frame$' | head -n1 || true)
 [ -n "$win" ] || { echo "no window"; cat "$tmp/out"; exit 1; }
 sleep 0.5
 import -window root "$tmp/root.png"
