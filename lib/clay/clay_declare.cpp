@@ -129,8 +129,8 @@ void Clay_BeginLayout(void) {
     Clay_Context *ctx = current();
     if (!ctx) return;
     ++ctx->frame;
-    compact_text_cache(ctx);
     ctx->element_count = 0;
+    compact_text_cache(ctx);
     ctx->open_depth = 0;
     ctx->dropped_depth = 0;
     ctx->root_count = 0;
