@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <miniaudio.h>
 
 #ifdef _WIN32
@@ -31,6 +32,8 @@ const char* plat_gai_strerror(int code);
 bool plat_settings_folder(char* out, std::size_t capacity);
 // Creates one folder level with default permissions; an existing folder is fine.
 void plat_make_folder(const char* path);
+// fopen for a UTF-8 path, whatever the system's own code page.
+FILE* plat_open_file(const char* path, const char* mode);
 
 // Shows a modal box titled "Error" with text and an OK button, and returns once
 // it is dismissed. Safe from any thread. Without a display it returns at once.

@@ -43,6 +43,8 @@ bool plat_settings_folder(char* out, std::size_t capacity)
 
 void plat_make_folder(const char* path) { mkdir(path, 0777); }
 
+FILE* plat_open_file(const char* path, const char* mode) { return std::fopen(path, mode); }
+
 static bool on_path(const char* program)
 {
     const char* path = std::getenv("PATH");

@@ -43,7 +43,7 @@ void load_ip_setting()
     if (!plat_settings_folder(path, path_size)) return;
     append(path, PLAT_SEP "ostrelle" PLAT_SEP "ip.txt");
 
-    FILE* file = std::fopen(path, "r");
+    FILE* file = plat_open_file(path, "r");
     if (!file) return;
     std::memset(ip_text, 0, sizeof ip_text);
     (void)std::fgets(ip_text, line_bound, file);
@@ -60,7 +60,7 @@ void save_ip_setting()
     plat_make_folder(path);
     append(path, PLAT_SEP "ip.txt");
 
-    FILE* file = std::fopen(path, "w");
+    FILE* file = plat_open_file(path, "w");
     if (!file) return;
     std::fprintf(file, "%s", ip_text);
     std::fclose(file);
