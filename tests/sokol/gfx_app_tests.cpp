@@ -3,6 +3,7 @@
 #include "app_pacing.h"
 #include "record_fixture.h"
 #include "sokol_app.h"
+#include "sokol_log.h"
 
 using gfx_resources = recorded_frame;
 
@@ -102,4 +103,14 @@ TEST(sokol_pacing, frame_duration_follows_the_frame_interval) {
     EXPECT_NEAR(pacer_frame_duration(&pacer), 0.04, 1e-6);
     pacer_frame_done(&pacer, 1000.0);   // a long stall is clamped
     EXPECT_LT(pacer_frame_duration(&pacer), 0.1);
+}
+
+TEST(sokol_log, writes_one_line_to_standard_error_and_aborts_on_panic) {
+    testing::internal::CaptureStderr();
+    slog_func("sg", 2, 7, "pool nearly full", 12, "gfx.cpp", nullptr);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("warning"), std::string::npos) << err;
+    EXPECT_NE(err.find("pool nearly full"), std::string::npos) << err;
+    EXPECT_EQ(err.back(), '\n');
+    EXPECT_DEATH(slog_func("sg", 0, 1, "cannot go on", 0, nullptr, nullptr), "cannot go on");
 }

@@ -260,7 +260,10 @@ void frame() {
             case 7: scene_vertex_capacity(true); break;
             case 8: scene_vertex_capacity(false); break;
             case 9: scene_command_capacity(); break;
-            case 10: sapp_request_quit(); break;
+            case 10:
+                check(glGetError() == GL_NO_ERROR, "no GL error was raised");
+                sapp_request_quit();
+                break;
             default: sgl_draw(); break;
         }
     }

@@ -32,6 +32,8 @@ xdotool mousedown --window "$win" 2; sleep 0.15; xdotool mouseup --window "$win"
 xdotool click --window "$win" 4
 xdotool click --window "$win" 5
 xdotool keydown --window "$win" shift; xdotool key --window "$win" a; xdotool keyup --window "$win" shift
+xdotool windowsize --sync "$win" 480 360
+sleep 0.3
 # Held past the X server's auto-repeat delay.
 xdotool keydown --window "$win" BackSpace; sleep 1.0; xdotool keyup --window "$win" BackSpace
 sleep 0.3
@@ -73,6 +75,8 @@ expect "focus has type 17" '^event type=17 '
 expect "closing the window sends quit requested (21) once" '^event type=21 ' 1
 expect "cleanup runs once" '^cleanup' 1
 expect "events carry the 400x300 framebuffer size" '^event .* fb=400x300$'
+expect "resizing sends RESIZED (14) with the new framebuffer size" '^event type=14 .* fb=480x360$'
+expect "later events carry the new size" '^event type=1 key=259 .* fb=480x360$'
 if [ "$status" -eq 0 ]; then echo "PASS: exit code 0"; passed=$((passed + 1)); else echo "FAIL: exit code $status"; failed=$((failed + 1)); fi
 if [ "$failed" -ne 0 ]; then echo "--- demo output"; cat "$out"; fi
 echo "$passed passed, $failed failed"
