@@ -73,10 +73,14 @@ expect "wheel down: type 6, scroll_y -1" '^event type=6 .*sy=-1\.0 '
 expect "mouse enter has type 8" '^event type=8 '
 expect "focus has type 17" '^event type=17 '
 expect "closing the window sends quit requested (21) once" '^event type=21 ' 1
+expect "init runs once" '^init' 1
 expect "cleanup runs once" '^cleanup' 1
 expect "events carry the 400x300 framebuffer size" '^event .* fb=400x300$'
 expect "resizing sends RESIZED (14) with the new framebuffer size" '^event type=14 .* fb=480x360$'
 expect "later events carry the new size" '^event type=1 key=259 .* fb=480x360$'
+first_line=$(grep -m1 -E '^(init|event)' "$out" || true)
+case "$first_line" in init*) echo "PASS: init comes before the first event"; passed=$((passed + 1)) ;;
+    *) echo "FAIL: first line is '$first_line'"; failed=$((failed + 1)) ;; esac
 if [ "$status" -eq 0 ]; then echo "PASS: exit code 0"; passed=$((passed + 1)); else echo "FAIL: exit code $status"; failed=$((failed + 1)); fi
 if [ "$failed" -ne 0 ]; then echo "--- demo output"; cat "$out"; fi
 echo "$passed passed, $failed failed"
