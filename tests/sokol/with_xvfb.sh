@@ -5,7 +5,9 @@
 set -euo pipefail
 tmp=$(mktemp -d)
 xvfb_pid=
+child_pid=
 stop() {
+    if [ -n "$child_pid" ]; then kill "$child_pid" 2>/dev/null || true; fi
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
@@ -25,4 +27,10 @@ done
 [ -s "$tmp/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$tmp/display")"
 export LP_NUM_THREADS=1
-"$@"
+# In the background, so that a signal to this script is acted on at once.
+"$@" &
+child_pid=$!
+status=0
+wait "$child_pid" || status=$?
+child_pid=
+exit "$status"
