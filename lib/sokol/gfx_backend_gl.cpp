@@ -1,5 +1,5 @@
 // OpenGL 4.3 core back end of the sokol_gfx stand-in (through libepoxy).
-#include <epoxy/gl.h>
+#include "gl_api.h"
 
 #include <stdio.h>
 

@@ -2,7 +2,7 @@
 // and frame pacing.
 #include "sokol_app.h"
 
-#include <epoxy/gl.h>
+#include "gl_api.h"
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 #include <stdio.h>
@@ -225,6 +225,7 @@ void open_window() {
         fail("cannot create the window and its OpenGL context");
     }
     glfwMakeContextCurrent(app.window);
+    gl_api_load(reinterpret_cast<void* (*)(const char*)>(glfwGetProcAddress));
     glfwSwapInterval(app.desc.swap_interval);
     glfwSetKeyCallback(app.window, on_key);
     glfwSetCharCallback(app.window, on_char);
