@@ -17,7 +17,7 @@ mkdir -p "$root/run" "$root/home/.config"
 chmod 700 "$root/run"
 export XDG_RUNTIME_DIR=$root/run HOME=$root/home LP_NUM_THREADS=${LP_NUM_THREADS:-1}
 exec 3> "$root/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null & pids+=($!)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null & pids+=($!)
 for _ in $(seq 100); do [ -s "$root/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$root/display")
 pulseaudio --daemonize=no --exit-idle-time=-1 -n --load=module-native-protocol-unix \

@@ -3,6 +3,7 @@
 // UDP receiver on 127.0.0.1:10204 and the window's pixels. Runs in a network
 // namespace of its own; Start is only ever pressed with a loopback address.
 #include <chrono>
+#include <cstdio>
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -30,6 +31,14 @@ constexpr rgb white{255, 255, 255}, grey{100, 100, 100}, light_grey{210, 210, 21
 
 void pause_ms(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
+// Where a test is, with the time, so that a run that stalls shows its place.
+void step(const std::string& what)
+{
+    static const auto start = std::chrono::steady_clock::now();
+    double t = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::fprintf(stderr, "[%7.2f s] %s\n", t, what.c_str());
+}
+
 class whole_tool : public ::testing::Test {
 protected:
     x_server x;
@@ -41,13 +50,16 @@ protected:
 
     void SetUp() override
     {
+        step("starting Xvfb");
         ASSERT_TRUE(start_xvfb(x));
+        step("starting PulseAudio");
         ASSERT_TRUE(start_pulse(pulse, {"first_out", sink}));
         config = make_temp_dir("config");
         mkdir((config + "/ostrelle").c_str(), 0755);
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
         setenv("LP_NUM_THREADS", "1", 1);
         tone = play_tone(sink, 1000, 0.5);
+        step("set up");
     }
 
     void TearDown() override
@@ -63,13 +75,18 @@ protected:
 
     void launch()
     {
+        step("launching the program");
         program = spawn_child({OSTRELLE_BIN});
         window = wait_for_window("Ostrelle", 20);
         ASSERT_NE(window, 0u) << "the window did not open";
         pause_ms(700);
     }
 
-    child_result wait_exit(double timeout_s = 20) { return wait_child(program, timeout_s); }
+    child_result wait_exit(double timeout_s = 20)
+    {
+        step("waiting for the program to end");
+        return wait_child(program, timeout_s);
+    }
 
     std::string probe(const std::string& args) const
     {
@@ -88,6 +105,7 @@ protected:
     // A press held as a person holds it, long enough for several frames to see it.
     void click(int px, int py) const
     {
+        step("click at " + std::to_string(px) + "," + std::to_string(py));
         run_shell("xdotool mousemove --window " + std::to_string(window) + " " + std::to_string(px) + " " +
                   std::to_string(py) + " mousedown 1 sleep 0.2 mouseup 1");
         pause_ms(300);
@@ -106,6 +124,7 @@ protected:
 std::vector<datagram> receive_stream(udp_receiver& receiver, int first_timeout_ms, int quiet_ms,
                                      std::size_t enough)
 {
+    step("receiving a stream");
     std::vector<datagram> got;
     std::vector<unsigned char> raw;
     int timeout = first_timeout_ms;

@@ -131,10 +131,21 @@ std::string make_temp_dir(const char* tag)
     return buf.data();
 }
 
+static std::string quote_for_single_quotes(const std::string& s)
+{
+    std::string out;
+    for (char c : s) {
+        if (c == '\'') out += "'\\''";
+        else out += c;
+    }
+    return out;
+}
+
 std::string run_shell(const std::string& command)
 {
     std::string out;
-    FILE* p = popen(command.c_str(), "r");
+    // No helper command may hang a test: each gets a minute at most.
+    FILE* p = popen(("timeout -k 5 60 sh -c '" + quote_for_single_quotes(command) + "'").c_str(), "r");
     if (!p) return out;
     char buf[4096];
     std::size_t n;

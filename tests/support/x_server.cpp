@@ -6,8 +6,10 @@
 
 bool start_xvfb(x_server& server)
 {
-    // -displayfd 1: the server picks a free display and writes its number to standard output.
-    server.process = spawn_child({"Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    // -displayfd 1: the server picks a free display and writes its number to
+    // standard output. -noreset: without it the server resets when its last
+    // client leaves, and a program started right then cannot connect.
+    server.process = spawn_child({"Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
     for (int i = 0; i < 200; ++i) {
         std::string out = read_file(server.process.out_path);
         if (!out.empty() && out.back() == '\n') {
