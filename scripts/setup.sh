@@ -2,13 +2,8 @@
 # Installs everything the build and the tests need on a fresh Debian 12 machine.
 # Idempotent: a second run changes nothing. Runs as root, or through sudo.
 set -euo pipefail
-
-if [ "$(id -u)" -ne 0 ]; then
-  exec sudo -E bash "$0" "$@"
-fi
-
-export DEBIAN_FRONTEND=noninteractive
-apt_opts=(-y -q -o DPkg::Lock::Timeout=300 --no-install-recommends)
+source "$(dirname "$0")/apt_common.sh"
+run_as_root "$@"
 
 # The two packages Debian 12 lacks come from the unstable suite, on the same
 # mirror the machine already uses; a priority-1 pin keeps everything else on
@@ -51,10 +46,7 @@ packages=(
 )
 sid_packages=(libminiaudio-dev libnanovg-dev)
 
-missing=()
-for p in "${packages[@]}" "${sid_packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+mapfile -t missing < <(missing_packages "${packages[@]}" "${sid_packages[@]}")
 
 if [ ${#missing[@]} -gt 0 ] || [ "$changed" -eq 1 ]; then
   apt-get -q -o DPkg::Lock::Timeout=300 update

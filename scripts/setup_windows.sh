@@ -3,12 +3,8 @@
 # from Debian's own source package into a cache that later runs reuse.
 # Idempotent. Runs as root, or through sudo.
 set -euo pipefail
-
-if [ "$(id -u)" -ne 0 ]; then
-  exec sudo -E bash "$0" "$@"
-fi
-export DEBIAN_FRONTEND=noninteractive
-apt_opts=(-y -q -o DPkg::Lock::Timeout=300 --no-install-recommends)
+source "$(dirname "$0")/apt_common.sh"
+run_as_root "$@"
 
 # Source packages come from the mirror the machine already uses, with the same key.
 write_source_entry() {
@@ -27,10 +23,7 @@ write_source_entry() {
 
 src_list=/etc/apt/sources.list.d/ostrelle-bookworm-src.sources
 packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev xdotool)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+mapfile -t missing < <(missing_packages "${packages[@]}")
 if [ ! -f "$src_list" ]; then
   write_source_entry "$src_list"
   missing+=(update)

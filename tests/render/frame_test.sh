@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
-# One frame of the bridge on a real X server: starts a private Xvfb on a free
-# display, runs the frame app, screenshots the root window with `import` and
-# checks pixels. Everything started here is stopped by its PID on any exit.
+# One frame of the bridge on a real X server: runs the frame app, screenshots
+# the root window with `import` and checks pixels. Needs DISPLAY (run under
+# with_xvfb.sh); the app is stopped by its PID on any exit.
 # Usage: frame_test.sh FRAME_APP [KEEP_PNG]
 set -euo pipefail
 app=$1
 tmp=$(mktemp -d)
-xvfb_pid=
 app_pid=
 finish() {
-    for pid in $app_pid $xvfb_pid; do
+    for pid in $app_pid; do
         if kill -0 "$pid" 2>/dev/null; then
             kill "$pid" 2>/dev/null || true
             wait "$pid" 2>/dev/null || true
@@ -19,17 +18,6 @@ finish() {
 }
 trap finish EXIT
 trap 'exit 130' INT TERM
-
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 200); do
-    [ -s "$tmp/display" ] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$tmp/xvfb.log" >&2; exit 1; }
-    sleep 0.05
-done
-[ -s "$tmp/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$tmp/display")"
-export LP_NUM_THREADS=1
 
 "$app" >"$tmp/out" 2>&1 &
 app_pid=$!

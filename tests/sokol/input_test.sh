@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Real input through xdotool reaches the demo's event callback with the
 # right types and codes; closing the window runs cleanup once and exits 0.
-# Needs DISPLAY (run under with_xvfb.sh). Usage: input_test.sh DEMO X_CLOSE
+# Needs DISPLAY (run under with_xvfb.sh). Usage: input_test.sh DEMO X_PROBE
 set -euo pipefail
 demo=$1
-x_close=$2
+x_probe=$2
 out=$(mktemp)
 demo_pid=
 finish() {
@@ -37,7 +37,7 @@ sleep 0.3
 # Held past the X server's auto-repeat delay.
 xdotool keydown --window "$win" BackSpace; sleep 1.0; xdotool keyup --window "$win" BackSpace
 sleep 0.3
-"$x_close" "$win"
+"$x_probe" close "$win"
 
 status=0
 wait "$demo_pid" || status=$?
