@@ -198,8 +198,23 @@ sapp_desc with_defaults(const sapp_desc* d) {
     return r;
 }
 
+#ifdef _WIN32
+// High-DPI off: the process declares itself DPI-unaware, so a scaled display
+// enlarges the window. GLFW would declare it aware in glfwInit; the first
+// declaration is the one that holds.
+void declare_dpi_unaware() {
+    using set_context_fn = BOOL(WINAPI*)(HANDLE);
+    auto set_context = reinterpret_cast<set_context_fn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+    if (set_context) set_context(reinterpret_cast<HANDLE>(static_cast<intptr_t>(-1)));  // DPI_AWARENESS_CONTEXT_UNAWARE
+}
+#else
+void declare_dpi_unaware() {}
+#endif
+
 void open_window() {
     glfwSetErrorCallback(glfw_error_callback);
+    declare_dpi_unaware();
     if (!glfwInit()) fail("cannot open a window (no display?)");
     glfwWindowHint(GLFW_CLIENT_API, GLFW_OPENGL_API);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, app.desc.gl_major_version);
