@@ -4,6 +4,8 @@
 # with_xvfb.sh); the app is stopped by its PID on any exit.
 # Usage: frame_test.sh FRAME_APP [KEEP_PNG]
 set -euo pipefail
+source "$(dirname "$0")/../support/window_pixels.sh"
+NEAR_TOLERANCE=48
 app=$1
 tmp=$(mktemp -d)
 app_pid=
@@ -24,31 +26,7 @@ app_pid=$!
 win=$(timeout 30 xdotool search --sync --onlyvisible --name '^sclay frame$' | head -n1 || true)
 [ -n "$win" ] || { echo "no window"; cat "$tmp/out"; exit 1; }
 sleep 0.5
-import -window root "$tmp/root.png"
-[ -n "${2:-}" ] && cp "$tmp/root.png" "$2"
-eval "$(xdotool getwindowgeometry --shell "$win")"   # X, Y, WIDTH, HEIGHT
-convert "$tmp/root.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -depth 8 txt:- >"$tmp/px.txt"
-
-passed=0
-failed=0
-rgb() { grep -m1 "^$1,$2: " "$tmp/px.txt" | sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/'; }
-near() {   # near DESCRIPTION X Y R G B
-    local got r g b
-    got=$(rgb "$2" "$3")
-    read -r r g b <<<"$got"
-    if [ $(( (r-$4)*(r-$4) + (g-$5)*(g-$5) + (b-$6)*(b-$6) )) -le 48 ]; then
-        echo "PASS: $1"; passed=$((passed + 1))
-    else
-        echo "FAIL: $1: ($2,$3) is $got, want $4 $5 $6"; failed=$((failed + 1))
-    fi
-}
-check() {  # check DESCRIPTION CONDITION...
-    local what=$1; shift
-    if "$@"; then echo "PASS: $what"; passed=$((passed + 1)); else echo "FAIL: $what"; failed=$((failed + 1)); fi
-}
-# Pixels darker than 100 in every channel inside [x0,x1) x [y0,y1).
-ink_in() { awk -F'[,:() ]+' -v x0="$1" -v x1="$2" -v y0="$3" -v y1="$4" \
-    '$1>=x0 && $1<x1 && $2>=y0 && $2<y1 && $4<100 && $5<100 && $6<100 {n++} END {print n+0}' "$tmp/px.txt"; }
+capture_window "$win" "${2:-}"
 
 check "the window's client area is 400x300" test "$WIDTH" -eq 400 -a "$HEIGHT" -eq 300
 near "white background box" 390 10 255 255 255
@@ -82,5 +60,4 @@ check "no ink left of the text" test "$(ink_in 0 29 150 240)" -eq 0
 check "no ink above the text" test "$(ink_in 30 280 125 179)" -eq 0
 check "no ink between the text and the black box" test "$(ink_in 70 280 221 300)" -eq 0
 if [ "$failed" -ne 0 ]; then cat "$tmp/out"; fi
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report
