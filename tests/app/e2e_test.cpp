@@ -225,6 +225,25 @@ TEST_F(whole_tool, an_address_that_does_not_resolve_shows_the_box_and_exits_1)
     EXPECT_EQ(settings(), "1.2.3.4.5");
 }
 
+TEST_F(whole_tool, a_send_that_fails_on_the_audio_thread_shows_the_box_and_exits_1)
+{
+    // In this namespace 127.0.0.2 is unreachable: the first send fails while
+    // the main thread goes on drawing.
+    run_shell("ip route add unreachable 127.0.0.2/32 table local 2>/dev/null");
+    save_settings("127.0.0.2");
+    launch();
+    click(100, 198);
+    click(30, 30);
+    unsigned long box = wait_for_window("Error", 15);
+    ASSERT_NE(box, 0u) << "no error box";
+    pause_ms(500);  // the window keeps drawing under the box
+    keys("windowfocus --sync " + std::to_string(box) + " key Return");
+    child_result r = wait_exit();
+    EXPECT_EQ(r.exit_code, 1) << r.err;
+    EXPECT_TRUE(r.out.ends_with("\nError: sendto error\n")) << r.out;
+    EXPECT_EQ(settings(), "127.0.0.2");
+}
+
 TEST_F(whole_tool, key_d_opens_the_debug_view_which_takes_every_press)
 {
     save_settings("127.0.0.1");
