@@ -66,15 +66,18 @@ void bare_sendto(benchmark::State& state)
     }
 }
 
-BENCHMARK(capture_callback)->MinTime(1.0);
-BENCHMARK(bare_sendto)->MinTime(1.0);
+// Loopback sends are noisy: the ratio is taken between medians of repetitions.
+BENCHMARK(capture_callback)->MinTime(0.3)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(bare_sendto)->MinTime(0.3)->Repetitions(9)->ReportAggregatesOnly(true);
 
 class ratio_reporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> times;
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const auto& run : runs) times[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        for (const auto& run : runs)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                times[run.run_name.function_name] = run.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
     }
 };
@@ -87,9 +90,9 @@ int main(int argc, char** argv)
     open_stream();
     ratio_reporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    double callback = reporter.times["capture_callback/min_time:1.000"];
-    double bare = reporter.times["bare_sendto/min_time:1.000"];
+    double callback = reporter.times["capture_callback"];
+    double bare = reporter.times["bare_sendto"];
     if (callback > 0 && bare > 0)
-        std::printf("capture callback / bare sendto loop: %.3f (target <= 1.10)\n", callback / bare);
+        std::printf("capture callback / bare sendto loop, medians: %.3f (target <= 1.10)\n", callback / bare);
     return 0;
 }
