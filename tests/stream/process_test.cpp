@@ -140,7 +140,7 @@ TEST_F(stream_process, a_real_stream_carries_the_tone_played_into_the_output)
     child_process tone = play_tone(sink, 1000, 0.5);
 
     std::vector<std::string> args = {"--ip", "127.0.0.1", "--device-id", sink, "--start", "--start", "--sleep",
-                                      "3000", "--stop", "--stop", "--start", "--sleep", "3000", "--stop",
+                                      "4000", "--stop", "--stop", "--start", "--sleep", "4000", "--stop",
                                       "--shutdown"};
     std::vector<std::string> argv = {STREAM_CLI};
     argv.insert(argv.end(), args.begin(), args.end());
@@ -189,9 +189,11 @@ TEST_F(stream_process, a_real_stream_carries_the_tone_played_into_the_output)
         EXPECT_TRUE(std::all_of(st.datagrams[0].payload.begin(), st.datagrams[0].payload.end(),
                                 [](unsigned char b) { return b == 0; }));
 
-        // Half a second of audio well after the start: a 1 kHz tone at half scale.
+        // The last half second of the stream: a 1 kHz tone at half scale. The
+        // capture may begin late on a busy machine; half a second after the
+        // silent first period is all this needs.
         std::vector<int16_t> left = left_channel(st);
-        ASSERT_GT(left.size(), 48000u);
+        ASSERT_GT(left.size(), 30000u);
         std::vector<int16_t> window(left.end() - 24000, left.end());
         int crossings = 0;
         int peak = 0;

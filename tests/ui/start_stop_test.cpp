@@ -48,7 +48,7 @@ TEST_F(button, one_press_starts_the_next_stops_and_the_layout_follows_at_once)
     EXPECT_EQ(is_streaming, 1);
     EXPECT_EQ(texts(), std::vector<std::string>{"Stop"});
     std::vector<unsigned char> raw;
-    EXPECT_TRUE(receive_raw(receiver, raw, 5000)) << "no datagram after Start";
+    EXPECT_TRUE(receive_raw(receiver, raw, 10000)) << "no datagram after Start";
 
     // Held on into the next passes, the press starts nothing more.
     press(30, 30);
