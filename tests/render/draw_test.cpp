@@ -143,12 +143,9 @@ TEST_F(Draw, OneRoundCornerStillEmitsBothTopCorners) {
     auto strip = strip_at(recorded(), 0);
     ASSERT_EQ(strip.size(), 34u + 34u + 6u + 6u + 6u + 6u);
     // Top-left fan: centre (15, 25) and the arc from (10, 25) up to (15, 20).
-    EXPECT_FLOAT_EQ(strip[0].x, 15);
-    EXPECT_FLOAT_EQ(strip[0].y, 25);
-    EXPECT_FLOAT_EQ(strip[2].x, 10);
-    EXPECT_FLOAT_EQ(strip[2].y, 25);
-    EXPECT_FLOAT_EQ(strip[33].x, 15);
-    EXPECT_FLOAT_EQ(strip[33].y, 20);
+    EXPECT_AT(strip[0], 15, 25);
+    EXPECT_AT(strip[2], 10, 25);
+    EXPECT_AT(strip[33], 15, 20);
     for (int i = 34; i < 68; i++) {
         EXPECT_FLOAT_EQ(strip[i].x, 40) << i;
         EXPECT_FLOAT_EQ(strip[i].y, 20) << i;
@@ -271,16 +268,11 @@ TEST_F(Draw, BorderRingsNeedARadiusAndAMeetingWidth) {
     // Ring centre (90, 50); it tapers from nothing at the right side end
     // (100, 50) to the full bottom width at (90, 55)..(90, 60).
     const vec2* ring = strip.data() + 6;
-    EXPECT_FLOAT_EQ(ring[0].x, 100);
-    EXPECT_FLOAT_EQ(ring[0].y, 50);
-    EXPECT_FLOAT_EQ(ring[2].x, 100);
-    EXPECT_FLOAT_EQ(ring[2].y, 50);
-    EXPECT_FLOAT_EQ(ring[31].x, 90);
-    EXPECT_FLOAT_EQ(ring[31].y, 55);
-    EXPECT_FLOAT_EQ(ring[32].x, 90);
-    EXPECT_FLOAT_EQ(ring[32].y, 60);
-    EXPECT_FLOAT_EQ(ring[33].x, 90);
-    EXPECT_FLOAT_EQ(ring[33].y, 60);
+    EXPECT_AT(ring[0], 100, 50);
+    EXPECT_AT(ring[2], 100, 50);
+    EXPECT_AT(ring[31], 90, 55);
+    EXPECT_AT(ring[32], 90, 60);
+    EXPECT_AT(ring[33], 90, 60);
 }
 
 TEST_F(Draw, BorderWiderThanItsRadiusIsNotClamped) {
@@ -289,10 +281,8 @@ TEST_F(Draw, BorderWiderThanItsRadiusIsNotClamped) {
     ASSERT_EQ(strip.size(), 6u + 6u + 34u);
     // Centre (2, 2), inner radii 3: the inner arc lies beyond the centre.
     const vec2* ring = strip.data() + 12;
-    EXPECT_FLOAT_EQ(ring[0].x, 5);
-    EXPECT_FLOAT_EQ(ring[0].y, 2);
-    EXPECT_FLOAT_EQ(ring[31].x, 2);
-    EXPECT_FLOAT_EQ(ring[31].y, 5);
+    EXPECT_AT(ring[0], 5, 2);
+    EXPECT_AT(ring[31], 2, 5);
 }
 
 TEST_F(Draw, BetweenChildrenAloneLeavesAnEmptyStrip) {

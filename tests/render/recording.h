@@ -9,6 +9,13 @@ struct vec2 {
     float x, y;
 };
 
+// A vertex at (x, y), to float precision.
+#define EXPECT_AT(p, px, py)        \
+    do {                            \
+        EXPECT_FLOAT_EQ((p).x, px); \
+        EXPECT_FLOAT_EQ((p).y, py); \
+    } while (0)
+
 // The graphics layers and the bridge, set up fresh for each test.
 void start_graphics(void);
 void stop_graphics(void);

@@ -17,8 +17,8 @@
 #include "sokol_gl.h"
 #include "sokol_glue.h"
 #include "sokol_log.h"
+#include "test_graphics.h"
 
-static const char* font_path = "/usr/share/fonts/truetype/roboto/unhinted/RobotoTTF/Roboto-Regular.ttf";
 
 static struct {
     bool log_events;
@@ -54,21 +54,10 @@ static void box(float x, float y, float w, float h) {
 }
 
 static void init(void) {
-    sg_desc gd = {};
-    gd.environment = sglue_environment();
-    gd.logger.func = slog_func;
-    sg_setup(&gd);
-    sgl_desc_t ld = {};
-    ld.logger.func = slog_func;
-    sgl_setup(&ld);
-    sg_pipeline_desc pd = {};
-    pd.colors[0].blend.enabled = true;
-    pd.colors[0].blend.src_factor_rgb = SG_BLENDFACTOR_SRC_ALPHA;
-    pd.colors[0].blend.dst_factor_rgb = SG_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
-    demo.pip = sgl_make_pipeline(&pd);
-    sfons_desc_t fd = {};
-    demo.fons = sfons_create(&fd);
-    demo.font = fonsAddFont(demo.fons, "", font_path, 0);
+    test_graphics g = setup_test_graphics();
+    demo.pip = g.blend;
+    demo.fons = g.fons;
+    demo.font = g.font;
     if (demo.log_events) printf("init font=%d\n", demo.font);
     demo.start = wall_now();
     fflush(stdout);

@@ -18,10 +18,10 @@
 #include "sokol_gl.h"
 #include "sokol_glue.h"
 #include "sokol_log.h"
+#include "test_graphics.h"
 
 namespace {
 
-const char* font_path = "/usr/share/fonts/truetype/roboto/unhinted/RobotoTTF/Roboto-Regular.ttf";
 
 struct rgb { int r, g, b; };
 
@@ -218,21 +218,10 @@ void scene_command_capacity() {
 }
 
 void init() {
-    sg_desc gd = {};
-    gd.environment = sglue_environment();
-    gd.logger.func = slog_func;
-    sg_setup(&gd);
-    sgl_desc_t ld = {};
-    ld.logger.func = slog_func;
-    sgl_setup(&ld);
-    sg_pipeline_desc pd = {};
-    pd.colors[0].blend.enabled = true;
-    pd.colors[0].blend.src_factor_rgb = SG_BLENDFACTOR_SRC_ALPHA;
-    pd.colors[0].blend.dst_factor_rgb = SG_BLENDFACTOR_ONE_MINUS_SRC_ALPHA;
-    probe.blend = sgl_make_pipeline(&pd);
-    sfons_desc_t fd = {};
-    probe.fons = sfons_create(&fd);
-    probe.font = fonsAddFont(probe.fons, "", font_path, 0);
+    test_graphics g = setup_test_graphics();
+    probe.blend = g.blend;
+    probe.fons = g.fons;
+    probe.font = g.font;
     check(probe.font >= 0, "font loads");
     probe.pace_start = now_seconds();
 }
