@@ -30,14 +30,23 @@ const char* plat_gai_strerror(int code);
 // into out (capacity bytes, at most 1,023 characters used). Returns false,
 // leaving out empty, when there is no such folder or its path does not fit.
 bool plat_settings_folder(char* out, std::size_t capacity);
-// Creates one folder level with default permissions; an existing folder is fine.
+// Creates the folder with default permissions; an existing folder is fine.
+// On POSIX the missing folders above it (a configuration folder a fresh
+// account does not have yet) are created first, private to the user.
 void plat_make_folder(const char* path);
 // fopen for a UTF-8 path, whatever the system's own code page.
 FILE* plat_open_file(const char* path, const char* mode);
 
+// Called over and over while an error box is open, so that the caller's
+// windows go on answering; it waits briefly for their messages and draws
+// nothing.
+using plat_box_pump = void (*)();
+
 // Shows a modal box titled "Error" with text and an OK button, and returns once
-// it is dismissed. Safe from any thread. Without a display it returns at once.
-void plat_error_box(const char* text);
+// it is dismissed. Safe from any thread. Without a display, or when the dialog
+// cannot be shown, it returns at once. pump may be null; Windows does not need
+// it, as the box's own message loop dispatches the thread's window messages.
+void plat_error_box(const char* text, plat_box_pump pump);
 
 // A device configuration for capturing what output device `output` plays.
 // `id_storage` receives an id derived from the output's where the platform

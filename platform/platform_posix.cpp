@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <spawn.h>
+#include <string>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -63,45 +65,75 @@ static bool on_path(const char* program)
     return false;
 }
 
+namespace {
+
+// Starts the dialog; returns its PID, or -1. zenity takes the text as the
+// value of --text, xmessage from standard input, so no part of it is ever
+// read as an option; *input is then the socket that feeds xmessage.
+pid_t spawn_dialog(const char* text, int* input)
+{
+    *input = -1;
+    pid_t pid = -1;
+    if (on_path("zenity")) {
+        std::string text_option = std::string("--text=") + text;
+        const char* argv[] = {"zenity", "--error", "--title=Error", "--no-markup", text_option.c_str(), nullptr};
+        if (posix_spawnp(&pid, "zenity", nullptr, nullptr, const_cast<char**>(argv), environ) == 0) return pid;
+        return -1;
+    }
+    if (!on_path("xmessage")) return -1;
+    // A socket rather than a pipe: written with MSG_NOSIGNAL, a dialog that has
+    // already exited gives EPIPE instead of a SIGPIPE that would end the process.
+    int fds[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[0], STDIN_FILENO);
+    const char* argv[] = {"xmessage", "-title", "Error", "-center", "-buttons", "OK:0", "-default", "OK",
+                          "-file", "-", nullptr};
+    int rc = posix_spawnp(&pid, "xmessage", &actions, nullptr, const_cast<char**>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[0]);
+    if (rc != 0) {
+        close(fds[1]);
+        return -1;
+    }
+    *input = fds[1];
+    return pid;
+}
+
+void send_text(int fd, const char* text)
+{
+    std::size_t left = std::strlen(text);
+    for (const char* p = text; left > 0;) {
+        ssize_t w = send(fd, p, left, MSG_NOSIGNAL);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) break;
+        p += w;
+        left -= static_cast<std::size_t>(w);
+    }
+    shutdown(fd, SHUT_WR);
+    close(fd);
+}
+
+} // namespace
+
 // The dialog runs in a child process, so no toolkit state is shared with the
-// window and any thread may raise it; this thread waits for the child.
-void plat_error_box(const char* text)
+// window and any thread may raise it. The calling thread waits for the child,
+// serving its windows through pump meanwhile when it has one.
+void plat_error_box(const char* text, plat_box_pump pump)
 {
     const char* display = std::getenv("DISPLAY");
     if (!display || display[0] == '\0') return;
 
-    int pipe_fds[2] = {-1, -1};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    pid_t pid = -1;
-    int rc = -1;
-    if (on_path("zenity")) {
-        const char* argv[] = {"zenity", "--error", "--title=Error", "--no-markup", "--text", text, nullptr};
-        rc = posix_spawnp(&pid, "zenity", &actions, nullptr, const_cast<char**>(argv), environ);
-    } else if (on_path("xmessage") && pipe(pipe_fds) == 0) {
-        // The text goes through standard input, so no part of it is ever read as an option.
-        posix_spawn_file_actions_adddup2(&actions, pipe_fds[0], STDIN_FILENO);
-        posix_spawn_file_actions_addclose(&actions, pipe_fds[1]);
-        const char* argv[] = {"xmessage", "-title", "Error", "-center", "-buttons", "OK:0", "-default", "OK",
-                              "-file", "-", nullptr};
-        rc = posix_spawnp(&pid, "xmessage", &actions, nullptr, const_cast<char**>(argv), environ);
-        close(pipe_fds[0]);
-        if (rc == 0) {
-            std::size_t left = std::strlen(text);
-            for (const char* p = text; left > 0;) {
-                ssize_t w = write(pipe_fds[1], p, left);
-                if (w < 0 && errno == EINTR) continue;
-                if (w <= 0) break;
-                p += w;
-                left -= static_cast<std::size_t>(w);
-            }
-        }
-        close(pipe_fds[1]);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) return;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    int input = -1;
+    pid_t pid = spawn_dialog(text, &input);
+    if (pid < 0) return;
+    if (input >= 0) send_text(input, text);
+    for (;;) {
+        int status = 0;
+        pid_t r = waitpid(pid, &status, pump ? WNOHANG : 0);
+        if (r == pid || (r < 0 && errno != EINTR)) return;
+        if (r == 0) pump();
     }
 }
 

@@ -52,7 +52,7 @@ FILE* plat_open_file(const char* path, const char* mode)
     return _wfopen(wide_path, wide_mode);
 }
 
-void plat_error_box(const char* text) { MessageBoxA(nullptr, text, "Error", MB_OK | MB_ICONERROR); }
+void plat_error_box(const char* text, plat_box_pump) { MessageBoxA(nullptr, text, "Error", MB_OK | MB_ICONERROR); }
 
 ma_device_config plat_loopback_config(const ma_context*, const ma_device_id* output, ma_device_id*)
 {

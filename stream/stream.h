@@ -38,6 +38,9 @@ void save_ip_setting();
 [[noreturn]] void fatal_error(const char* text);
 // Remembers the calling thread as the one whose fatal errors may run exit handlers.
 void note_main_thread();
+// Keeps the main thread's windows served while its error box is open; a box
+// raised on another thread leaves that to the main thread's own loop.
+void set_error_box_pump(plat_box_pump pump);
 
 void start_streaming();
 void stop_streaming();
