@@ -30,6 +30,10 @@ static void clay_error_handler(Clay_ErrorData error)
     std::printf("CLAY ERROR: %d %s\n", static_cast<int>(error.errorType), error.errorText.chars);
 }
 
+// While an error box is open on the main thread, the window's events go on
+// being dispatched, as a modal box on Windows does by itself.
+static void serve_window_under_box() { sapp_dispatch_events(0.02); }
+
 static void app_init()
 {
     sg_desc gfx = {};
@@ -56,6 +60,7 @@ static void app_init()
     if (ui_font[0] < 0) startup_failure("cannot load the built-in font");
     Clay_SetMeasureTextFunction(sclay_measure_text, ui_font);
 
+    set_error_box_pump(serve_window_under_box);
     init_audio_and_network();
 }
 

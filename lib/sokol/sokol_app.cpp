@@ -317,3 +317,10 @@ uint64_t sapp_frame_count(void) { return app.frame_count; }
 void sapp_request_quit(void) { app.quit_requested = true; }
 void sapp_cancel_quit(void) { app.quit_requested = false; }
 void sapp_quit(void) { app.quit_ordered = true; }
+
+// A quit asked for meanwhile is only recorded; the loop acts on it once the
+// blocked callback has returned.
+void sapp_dispatch_events(double timeout_s) {
+    if (app.window) glfwWaitEventsTimeout(timeout_s);
+    else sleep_seconds(timeout_s);
+}

@@ -243,6 +243,13 @@ void sapp_request_quit(void);   // like closing the window: sends QUIT_REQUESTED
 void sapp_cancel_quit(void);    // from the QUIT_REQUESTED event: keep running
 void sapp_quit(void);           // ends the loop without a QUIT_REQUESTED event
 
+// This stand-in's own addition. On Windows a modal message box dispatches the
+// window's messages by itself; elsewhere code that blocks the main thread
+// inside a callback calls this instead, so the window goes on answering (the
+// window manager's pings among them). Waits up to timeout_s seconds for window
+// messages and hands their events to the event callback; draws no frame.
+void sapp_dispatch_events(double timeout_s);
+
 #ifdef __cplusplus
 }
 #endif
