@@ -43,7 +43,21 @@ bool plat_settings_folder(char* out, std::size_t capacity)
     return true;
 }
 
-void plat_make_folder(const char* path) { mkdir(path, 0777); }
+void plat_make_folder(const char* path)
+{
+    // Missing folders above it are created 0700, as the XDG base directory
+    // rules ask of a configuration folder; existing ones are left as they are.
+    char prefix[2048];
+    int n = std::snprintf(prefix, sizeof prefix, "%s", path);
+    if (n < 0 || static_cast<std::size_t>(n) >= sizeof prefix) return;
+    for (char* p = prefix + 1; *p; ++p) {
+        if (*p != '/') continue;
+        *p = '\0';
+        mkdir(prefix, 0700);
+        *p = '/';
+    }
+    mkdir(prefix, 0777);
+}
 
 FILE* plat_open_file(const char* path, const char* mode) { return std::fopen(path, mode); }
 

@@ -49,6 +49,12 @@ protected:
         struct stat st;
         return stat(path.c_str(), &st) == 0;
     }
+
+    static int mode_of(const std::string& path)
+    {
+        struct stat st;
+        return stat(path.c_str(), &st) == 0 ? static_cast<int>(st.st_mode & 07777) : -1;
+    }
 };
 
 TEST_F(settings, missing_folder_or_file_keeps_the_default)
@@ -104,9 +110,18 @@ TEST_F(settings, at_most_199_characters_of_the_first_line_are_read)
 
 TEST_F(settings, save_creates_the_folder_and_writes_exactly_the_text)
 {
+    // A configuration folder that does not exist yet, two levels deep: the
+    // missing levels are created private to the user.
+    std::string base = config + "/fresh";
+    config = base + "/config";
+    folder = config + "/ostrelle";
+    file = folder + "/ip.txt";
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     set_ip("127.0.0.1");
     save_ip_setting();
     EXPECT_EQ(read_file(file), "127.0.0.1");
+    EXPECT_EQ(mode_of(base), 0700);
+    EXPECT_EQ(mode_of(config), 0700);
 
     set_ip("10.1");
     save_ip_setting();
@@ -142,12 +157,12 @@ TEST_F(settings, non_ascii_folder_works_like_any_other)
 TEST_F(settings, home_config_is_used_without_an_absolute_xdg_folder)
 {
     std::string home = make_temp_dir("home");
-    mkdir((home + "/.config").c_str(), 0755);
     setenv("HOME", home.c_str(), 1);
     setenv("XDG_CONFIG_HOME", "relative/path", 1);
     set_ip("127.0.0.5");
     save_ip_setting();
     EXPECT_EQ(read_file(home + "/.config/ostrelle/ip.txt"), "127.0.0.5");
+    EXPECT_EQ(mode_of(home + "/.config"), 0700) << "a missing ~/.config is created private";
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(load(), "127.0.0.5");
 }
