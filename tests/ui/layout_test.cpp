@@ -38,6 +38,8 @@ TEST_F(window_layout, idle_window_shows_button_field_and_devices)
     for (const char* c = default_ip_text; *c; ++c) expected.emplace_back(1, *c);
     expected.insert(expected.end(), {"Select audio device:", "Speakers", "Null Output", "HDMI"});
     EXPECT_EQ(texts(), expected);
+    for (const std::string& text : std::vector<std::string>(expected.begin() + 1, expected.end()))
+        EXPECT_TRUE(same_colour(find_text(text)->renderData.text.textColor, {0, 0, 0, 255})) << text;
     EXPECT_EQ(find("IP Input Cursor"), nullptr);
 
     for (uint32_t row = 0; row < 3; ++row) {
@@ -58,6 +60,7 @@ TEST_F(window_layout, cursor_stands_before_the_character_at_its_index)
         ip_cursor = cursor;
         frame(-50, -50, false);
         expect_box(find("IP Input Cursor"), 24 + 10.0f * cursor, 96, 2, 20);
+        EXPECT_TRUE(same_colour(find("IP Input Cursor")->renderData.rectangle.backgroundColor, {100, 100, 100, 255}));
         // Characters before the cursor keep their place; those after move by its width.
         int k = 0;
         for (int32_t i = 0; i < commands.length; ++i) {
@@ -85,9 +88,10 @@ TEST_F(window_layout, empty_field_keeps_one_line_with_a_placeholder)
     expect_box(placeholder, 24, 96, 10, 20);
     EXPECT_EQ(find("IP Input Cursor"), nullptr);
 
-    ip_focused = 1;
-    ip_cursor = 0;
-    frame(-50, -50, false);
+    // A press on the placeholder acts only as one on the field: cursor at the end.
+    press(29, 106);
+    EXPECT_EQ(ip_focused, 1);
+    EXPECT_EQ(ip_cursor, 0);
     expect_box(find("IP Input Cursor"), 24, 96, 2, 20);
     expect_box(find_text(" "), 26, 96, 10, 20);
 }
