@@ -1,13 +1,57 @@
 #!/usr/bin/env bash
-# Installs everything the build and the tests need on a fresh Debian 12 machine.
-# Idempotent: a second run changes nothing. Runs as root, or through sudo.
+# Installs what building and running the program need on Debian 12; with
+# --tests, also what the tests need. Checks first and asks for root only when
+# something is missing. Idempotent.
 set -euo pipefail
 source "$(dirname "$0")/apt_common.sh"
-run_as_root "$@"
+
+run_packages=(
+  build-essential cmake pkg-config ninja-build
+  libglfw3-dev libx11-dev libepoxy-dev libstb-dev fonts-roboto-unhinted
+  libpulse0 zenity
+)
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth xdotool x11-utils x11-apps imagemagick libgl1-mesa-dri
+  pulseaudio-utils sox iproute2 util-linux
+)
+sid_packages=(libminiaudio-dev libnanovg-dev)
+
+# The tests start a sound server of their own, of the kind the machine has.
+# One is installed only where there is none: two servers on one desktop claim
+# the same socket at login. A CI machine has no desktop and gets both.
+sound_packages() {
+  if [ "${CI:-}" = true ]; then
+    echo pulseaudio pipewire wireplumber pipewire-pulse dbus-daemon
+  elif is_installed pulseaudio; then
+    :
+  elif is_installed pipewire pipewire-pulse; then
+    # Its session manager, unless the machine runs the other one.
+    is_installed pipewire-media-session || echo wireplumber dbus-daemon
+  else
+    echo pulseaudio
+  fi
+}
+
+packages=("${run_packages[@]}")
+if [ "${1:-}" = --tests ]; then
+  read -ra sound <<< "$(sound_packages)"
+  packages+=("${test_packages[@]}" "${sound[@]}")
+fi
 
 # The two packages Debian 12 lacks come from the unstable suite, on the same
 # mirror the machine already uses; a priority-1 pin keeps everything else on
 # bookworm.
+sid_list=/etc/apt/sources.list.d/ostrelle-sid.list
+sid_pin=/etc/apt/preferences.d/ostrelle-sid
+
+mapfile -t missing < <(missing_packages "${packages[@]}")
+mapfile -t missing_sid < <(missing_packages "${sid_packages[@]}")
+if [ ${#missing[@]} -eq 0 ] && [ ${#missing_sid[@]} -eq 0 ] && [ -f "$sid_list" ] && [ -f "$sid_pin" ]; then
+  exit 0
+fi
+become_root "$@"
+
 mirror_uri() {
   local f=/etc/apt/sources.list.d/debian.sources
   if [ -f "$f" ]; then
@@ -19,9 +63,6 @@ mirror_uri() {
   fi
 }
 
-sid_list=/etc/apt/sources.list.d/ostrelle-sid.list
-sid_pin=/etc/apt/preferences.d/ostrelle-sid
-changed=0
 if [ ! -f "$sid_list" ]; then
   uri=$(mirror_uri)
   if [ -z "$uri" ]; then
@@ -29,27 +70,15 @@ if [ ! -f "$sid_list" ]; then
     exit 1
   fi
   echo "deb $uri sid main" > "$sid_list"
-  changed=1
 fi
 if [ ! -f "$sid_pin" ]; then
   printf 'Package: *\nPin: release n=sid\nPin-Priority: 1\n' > "$sid_pin"
-  changed=1
 fi
 
-packages=(
-  build-essential cmake pkg-config ninja-build
-  libglfw3-dev libx11-dev libepoxy-dev libstb-dev fonts-roboto-unhinted
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils imagemagick libgl1-mesa-dri
-  pulseaudio pulseaudio-utils sox
-  iproute2 util-linux x11-apps
-)
-sid_packages=(libminiaudio-dev libnanovg-dev)
-
-mapfile -t missing < <(missing_packages "${packages[@]}" "${sid_packages[@]}")
-
-if [ ${#missing[@]} -gt 0 ] || [ "$changed" -eq 1 ]; then
-  apt-get -q -o DPkg::Lock::Timeout=300 update
-  apt-get install "${apt_opts[@]}" "${packages[@]}"
-  apt-get install "${apt_opts[@]}" "${sid_packages[@]/%//sid}"
+apt-get -q -o DPkg::Lock::Timeout=300 update
+if [ ${#missing[@]} -gt 0 ]; then
+  apt-get install "${apt_opts[@]}" "${missing[@]}"
+fi
+if [ ${#missing_sid[@]} -gt 0 ]; then
+  apt-get install "${apt_opts[@]}" "${missing_sid[@]/%//sid}"
 fi

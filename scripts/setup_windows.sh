@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Windows cross toolchain and Wine, and builds GLFW for Windows
 # from Debian's own source package into a cache that later runs reuse.
-# Idempotent. Runs as root, or through sudo.
+# Idempotent; asks for root only when something is missing.
 set -euo pipefail
 source "$(dirname "$0")/apt_common.sh"
-run_as_root "$@"
+
+src_list=/etc/apt/sources.list.d/ostrelle-bookworm-src.sources
+packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev xdotool)
+cache=${OSTRELLE_CACHE:-/var/cache/ostrelle}
+prefix=$cache/glfw-mingw
+mapfile -t missing < <(missing_packages "${packages[@]}")
+if [ ${#missing[@]} -eq 0 ] && [ -f "$src_list" ] && [ -f "$prefix/lib/libglfw3.a" ]; then
+  exit 0
+fi
+become_root "$@"
 
 # Source packages come from the mirror the machine already uses, with the same key.
 write_source_entry() {
@@ -21,9 +30,6 @@ write_source_entry() {
   fi
 }
 
-src_list=/etc/apt/sources.list.d/ostrelle-bookworm-src.sources
-packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev xdotool)
-mapfile -t missing < <(missing_packages "${packages[@]}")
 if [ ! -f "$src_list" ]; then
   write_source_entry "$src_list"
   missing+=(update)
@@ -33,8 +39,6 @@ if [ ${#missing[@]} -gt 0 ]; then
   apt-get install "${apt_opts[@]}" "${packages[@]}"
 fi
 
-cache=${OSTRELLE_CACHE:-/var/cache/ostrelle}
-prefix=$cache/glfw-mingw
 if [ ! -f "$prefix/lib/libglfw3.a" ]; then
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT

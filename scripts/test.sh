@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
-bash scripts/setup.sh
+bash scripts/setup.sh --tests
 bash scripts/setup_windows.sh
 cache=${OSTRELLE_CACHE:-/var/cache/ostrelle}
 
