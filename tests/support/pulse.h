@@ -1,7 +1,11 @@
-// A PulseAudio daemon of the test's own: user mode, no D-Bus, its own
-// runtime folder and home, with the null sinks the test asks for. The
-// environment variables that lead clients to it are set in this process,
-// so children started afterwards use it too.
+// A sound server of the test's own that speaks the PulseAudio protocol, with
+// the null sinks the test asks for: the PulseAudio daemon, or PipeWire with
+// its session manager and its PulseAudio service. OSTRELLE_SOUND_SERVER
+// chooses ("pulseaudio", the default, or "pipewire"). Either runs in user
+// mode with its own runtime folder and home; PipeWire also gets a D-Bus
+// session of its own, without which its session manager does not start. The
+// environment variables that lead clients to it are set in this process, so
+// children started afterwards use it too.
 #pragma once
 
 #include <string>
@@ -9,12 +13,22 @@
 
 #include "child.h"
 
+struct server_process {
+    std::string program;
+    child_process child;
+};
+
 struct pulse_server {
-    child_process daemon;
+    std::vector<server_process> processes;  // in the order started
     std::string root;
 };
 
-// Returns false (and stops what it started) when the daemon does not answer.
+// The server start_pulse starts, as OSTRELLE_SOUND_SERVER names it.
+std::string sound_server();
+
+// Returns once exactly the named sinks are listed and one of them is the
+// default. Returns false, says why on standard error and stops what it
+// started, when the server does not come up.
 bool start_pulse(pulse_server& server, const std::vector<std::string>& sink_names);
 void stop_pulse(pulse_server& server);
 
