@@ -153,7 +153,9 @@ void stop_pulse(pulse_server& server)
 
 child_process play_tone(const std::string& sink, int frequency_hz, double amplitude)
 {
-    std::string command = "sox -D -q -n -t raw -r 48000 -e signed -b 16 -c 2 - synth 3600 sine " +
+    // The shell waits out a stop signal until both ends of the pipe are gone,
+    // so stopping it leaves no orphan behind.
+    std::string command = "trap : TERM; sox -D -q -n -t raw -r 48000 -e signed -b 16 -c 2 - synth 3600 sine " +
                           std::to_string(frequency_hz) + " vol " + std::to_string(amplitude) +
                           " | pacat --raw --device=" + sink + " --format=s16le --rate=48000 --channels=2";
     return spawn_child({"sh", "-c", command});
