@@ -27,7 +27,8 @@ struct pulse_server {
 std::string sound_server();
 
 // Returns once exactly the named sinks are listed and one of them is the
-// default. Returns false, says why on standard error and stops what it
+// default (never, under PipeWire, for no sink: it lists a Dummy Output then).
+// Returns false, says why on standard error and stops what it
 // started, when the server does not come up.
 bool start_pulse(pulse_server& server, const std::vector<std::string>& sink_names);
 void stop_pulse(pulse_server& server);
