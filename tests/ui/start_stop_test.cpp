@@ -1,5 +1,6 @@
-// Start and Stop through a press on the button, with a real PulseAudio
-// server and real datagrams on 127.0.0.1. Runs in a network namespace of its own.
+// Start and Stop through a press on the button, with a real sound server
+// (either that start_pulse starts) and real datagrams on 127.0.0.1. Runs in a
+// network namespace of its own.
 #include <sys/stat.h>
 
 #include "pulse.h"
@@ -18,7 +19,7 @@ protected:
         std::string config = make_temp_dir("config");
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
         unsetenv("DISPLAY");
-        ASSERT_TRUE(start_pulse(pulse, {"ui_out"}));
+        ASSERT_TRUE(start_pulse(pulse, {"ui_out"})) << sound_server() << " did not come up";
         init_audio_and_network();
     }
 
