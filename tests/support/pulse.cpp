@@ -5,8 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -60,6 +63,18 @@ bool spawn_into(pulse_server& server, const std::vector<std::string>& argv, cons
     return server.processes.back().child.pid > 0;
 }
 
+bool accepts_connections(const std::string& socket_path)
+{
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    if (socket_path.size() >= sizeof address.sun_path) return false;
+    socket_path.copy(address.sun_path, socket_path.size());
+    int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    bool connected = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return connected;
+}
+
 bool start_processes(pulse_server& server, const std::string& which)
 {
     if (which == "pulseaudio")
@@ -74,9 +89,10 @@ bool start_processes(pulse_server& server, const std::string& which)
     if (!wait_until([&] { return (address = read_file(printed)).ends_with('\n'); }, 10)) return false;
     std::vector<std::string> env = {"DBUS_SESSION_BUS_ADDRESS=" + first_line(address),
                                     "XDG_STATE_HOME=" + server.root + "/home/.local/state"};
-    for (const char* program : {"pipewire", "wireplumber", "pipewire-pulse"})
-        if (!spawn_into(server, {program}, env)) return false;
-    return true;
+    // The session manager gives up at once when PipeWire does not answer yet.
+    return spawn_into(server, {"pipewire"}, env) &&
+           wait_until([&] { return accepts_connections(server.root + "/run/pipewire-0"); }, 10) &&
+           spawn_into(server, {"wireplumber"}, env) && spawn_into(server, {"pipewire-pulse"}, env);
 }
 
 // What the server calls itself in `pactl info`.
