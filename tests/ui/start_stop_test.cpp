@@ -1,6 +1,7 @@
 // Start and Stop through a press on the button, with a real sound server
 // (either that start_pulse starts) and real datagrams on 127.0.0.1. Runs in a
 // network namespace of its own.
+#include <cstdlib>
 #include <sys/stat.h>
 
 #include "pulse.h"
@@ -20,6 +21,9 @@ protected:
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
         unsetenv("DISPLAY");
         ASSERT_TRUE(start_pulse(pulse, {"ui_out"})) << sound_server() << " did not come up";
+        // A fatal error in the core ends this process through exit(): the
+        // server stops then too, and the tone's pacat with it.
+        std::atexit([] { stop_pulse(pulse); });
         init_audio_and_network();
     }
 
