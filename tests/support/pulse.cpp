@@ -87,7 +87,16 @@ bool start_processes(pulse_server& server, const std::string& which)
     std::string address;
     const std::string printed = server.processes.back().child.out_path;
     if (!wait_until([&] { return (address = read_file(printed)).ends_with('\n'); }, 10)) return false;
+    // The session manager leaves the machine's own sound cards, cameras and
+    // Bluetooth devices alone: the test's sinks are all it should see.
+    std::string config = server.root + "/config";
+    for (const char* dir : {"", "/wireplumber", "/wireplumber/main.lua.d", "/wireplumber/bluetooth.lua.d"})
+        mkdir((config + dir).c_str(), 0700);
+    write_file(config + "/wireplumber/main.lua.d/60-test-devices.lua",
+               "alsa_monitor.enabled = false\nv4l2_monitor.enabled = false\nlibcamera_monitor.enabled = false\n");
+    write_file(config + "/wireplumber/bluetooth.lua.d/60-test-devices.lua", "bluez_monitor.enabled = false\n");
     std::vector<std::string> env = {"DBUS_SESSION_BUS_ADDRESS=" + first_line(address),
+                                    "XDG_CONFIG_HOME=" + config,
                                     "XDG_STATE_HOME=" + server.root + "/home/.local/state"};
     // The session manager gives up at once when PipeWire does not answer yet.
     return spawn_into(server, {"pipewire"}, env) &&
