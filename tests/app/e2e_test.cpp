@@ -53,7 +53,7 @@ protected:
     {
         step("starting Xvfb");
         ASSERT_TRUE(start_xvfb(x));
-        step("starting PulseAudio");
+        step("starting " + sound_server());
         ASSERT_TRUE(start_pulse(pulse, {"first_out", sink}));
         config = make_temp_dir("config");
         mkdir((config + "/ostrelle").c_str(), 0755);
