@@ -61,24 +61,6 @@ void plat_make_folder(const char* path)
 
 FILE* plat_open_file(const char* path, const char* mode) { return std::fopen(path, mode); }
 
-static bool on_path(const char* program)
-{
-    const char* path = std::getenv("PATH");
-    if (!path) return false;
-    char candidate[4096];
-    for (const char* p = path; *p;) {
-        const char* end = std::strchr(p, ':');
-        std::size_t len = end ? static_cast<std::size_t>(end - p) : std::strlen(p);
-        if (len > 0 && std::snprintf(candidate, sizeof candidate, "%.*s/%s", static_cast<int>(len), p, program) <
-                           static_cast<int>(sizeof candidate) &&
-            access(candidate, X_OK) == 0)
-            return true;
-        if (!end) break;
-        p = end + 1;
-    }
-    return false;
-}
-
 namespace {
 
 // Starts the dialog; returns its PID, or -1. zenity takes the text as the
@@ -88,13 +70,10 @@ pid_t spawn_dialog(const char* text, int* input)
 {
     *input = -1;
     pid_t pid = -1;
-    if (on_path("zenity")) {
-        std::string text_option = std::string("--text=") + text;
-        const char* argv[] = {"zenity", "--error", "--title=Error", "--no-markup", text_option.c_str(), nullptr};
-        if (posix_spawnp(&pid, "zenity", nullptr, nullptr, const_cast<char**>(argv), environ) == 0) return pid;
-        return -1;
-    }
-    if (!on_path("xmessage")) return -1;
+    // posix_spawnp fails when the program is not on PATH: then the next one.
+    std::string text_option = std::string("--text=") + text;
+    const char* zenity[] = {"zenity", "--error", "--title=Error", "--no-markup", text_option.c_str(), nullptr};
+    if (posix_spawnp(&pid, "zenity", nullptr, nullptr, const_cast<char**>(zenity), environ) == 0) return pid;
     // A socket rather than a pipe: written with MSG_NOSIGNAL, a dialog that has
     // already exited gives EPIPE instead of a SIGPIPE that would end the process.
     int fds[2];
@@ -102,9 +81,9 @@ pid_t spawn_dialog(const char* text, int* input)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[0], STDIN_FILENO);
-    const char* argv[] = {"xmessage", "-title", "Error", "-center", "-buttons", "OK:0", "-default", "OK",
-                          "-file", "-", nullptr};
-    int rc = posix_spawnp(&pid, "xmessage", &actions, nullptr, const_cast<char**>(argv), environ);
+    const char* xmessage[] = {"xmessage", "-title", "Error", "-center", "-buttons", "OK:0", "-default", "OK",
+                              "-file", "-", nullptr};
+    int rc = posix_spawnp(&pid, "xmessage", &actions, nullptr, const_cast<char**>(xmessage), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(fds[0]);
     if (rc != 0) {
