@@ -9,10 +9,7 @@
 #include "clay.h"
 #include "sclay.h"
 #include "sokol_app.h"
-#include "sokol_gfx.h"
-#include "sokol_gl.h"
-#include "sokol_glue.h"
-#include "sokol_log.h"
+#include "test_graphics.h"
 
 static const char* font_path = "/usr/share/fonts/truetype/roboto/unhinted/RobotoTTF/Roboto-Regular.ttf";
 static int fonts[1];
@@ -61,13 +58,7 @@ static void error_handler(Clay_ErrorData error) {
 }
 
 static void init(void) {
-    sg_desc gd = {};
-    gd.environment = sglue_environment();
-    gd.logger.func = slog_func;
-    sg_setup(&gd);
-    sgl_desc_t ld = {};
-    ld.logger.func = slog_func;
-    sgl_setup(&ld);
+    setup_test_gfx_and_gl();
     sclay_setup();
     uint32_t size = Clay_MinMemorySize();
     Clay_Arena arena = Clay_CreateArenaWithCapacityAndMemory(size, malloc(size));

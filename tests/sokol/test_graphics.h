@@ -16,7 +16,8 @@ struct test_graphics {
     int font;  // -1 when the font did not load
 };
 
-inline test_graphics setup_test_graphics()
+// sokol_gfx on the window's context and sokol_gl, both logging through slog.
+inline void setup_test_gfx_and_gl()
 {
     sg_desc gd = {};
     gd.environment = sglue_environment();
@@ -25,6 +26,11 @@ inline test_graphics setup_test_graphics()
     sgl_desc_t ld = {};
     ld.logger.func = slog_func;
     sgl_setup(&ld);
+}
+
+inline test_graphics setup_test_graphics()
+{
+    setup_test_gfx_and_gl();
     sg_pipeline_desc pd = {};
     pd.colors[0].blend.enabled = true;
     pd.colors[0].blend.src_factor_rgb = SG_BLENDFACTOR_SRC_ALPHA;
