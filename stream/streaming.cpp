@@ -73,8 +73,13 @@ void start_streaming()
 void stop_streaming()
 {
     if (!is_streaming) return;
-    // Uninit returns only once the device thread has left the callback, so
-    // nothing sends on the socket or reads the destination after this.
+    // A capture whose output went away (a headset unplugged, the sound server
+    // restarted) leaves the device thread waiting for data that never comes,
+    // and uninit joins that thread without waking it. Stop wakes it first;
+    // its result is of no interest, as the device may already be dead.
+    ma_device_stop(&capture_device);
+    // Uninit returns only once the device thread has ended, so nothing sends
+    // on the socket or reads the destination after this.
     ma_device_uninit(&capture_device);
     plat_close_socket(udp_socket);
     freeaddrinfo(destination);

@@ -210,6 +210,64 @@ TEST_F(whole_tool, edit_select_start_stop_and_start_again_from_the_saved_address
     close_receiver(receiver);
 }
 
+// Outputs come and go under a running stream: a sound server restarts, a
+// headset is unplugged. The capture then dies unnoticed and the button keeps
+// reading Stop, but Stop, the next Start and closing the window still work.
+TEST_F(whole_tool, stop_start_and_close_still_work_when_the_captured_output_goes_away)
+{
+    save_settings("127.0.0.1");
+    udp_receiver receiver;
+    ASSERT_TRUE(open_receiver(receiver, 10204));
+    // No dialog program: a fatal error ends the program at once.
+    launch({"PATH=" + make_temp_dir("no-dialog")});
+    click(100, 198);
+
+    // Datagrams stop within seconds, and the window goes on showing only Stop.
+    auto expect_the_stream_dies = [&](const std::string& how) {
+        step(how);
+        ASSERT_LT(receive_stream(receiver, 500, 500, 800).size(), 800u) << "the capture outlived " << how;
+        EXPECT_EQ(pixel(20, 92), white) << "the button no longer reads Stop after " << how;
+    };
+    auto expect_stop_returns = [&](const std::string& after) {
+        click(30, 30);
+        bool back = false;
+        for (int i = 0; i < 50 && !back; ++i, pause_ms(200)) back = pixel(20, 92) == light_grey;
+        EXPECT_TRUE(back) << "Stop did not return within 10 s after " << after;
+    };
+
+    click(30, 30);
+    ASSERT_FALSE(receive_stream(receiver, 8000, 2000, 50).empty()) << "no stream";
+    stop_pulse(pulse);
+    expect_the_stream_dies("the sound server stopped");
+    expect_stop_returns("the sound server stopped");
+    ASSERT_TRUE(start_pulse(pulse, {"first_out", sink}));
+    tone = play_tone(sink, 1000, 0.5);
+    click(30, 30);
+    EXPECT_NEAR(tone_frequency(receive_stream(receiver, 8000, 2000, 400)), 1000.0, 30.0)
+        << "Start after the sound server came back streams the output again";
+
+    ASSERT_TRUE(remove_sink(sink));
+    expect_the_stream_dies("the output was removed");
+    expect_stop_returns("the output was removed");
+    // Gone for good, it can no longer be opened.
+    click(30, 30);
+    child_result gone = wait_exit(10);
+    EXPECT_EQ(gone.exit_code, 1) << gone.err;
+    EXPECT_TRUE(gone.out.ends_with("\nError: ma_device_init error\n")) << gone.out;
+
+    // Closing the window while a dead stream runs ends the program normally.
+    launch();
+    click(30, 30);
+    ASSERT_FALSE(receive_stream(receiver, 8000, 2000, 50).empty()) << "no stream";
+    stop_pulse(pulse);
+    expect_the_stream_dies("the sound server stopped");
+    close_window();
+    child_result closed = wait_exit(10);
+    EXPECT_FALSE(closed.timed_out) << "closing the window did not end the program within 10 s";
+    EXPECT_EQ(closed.exit_code, 0) << closed.err;
+    close_receiver(receiver);
+}
+
 TEST_F(whole_tool, the_window_answers_while_the_error_box_is_open_and_exit_1_follows_it)
 {
     save_settings("1.2.3.4.5");

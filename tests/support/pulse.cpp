@@ -142,7 +142,7 @@ bool start_pulse(pulse_server& server, const std::vector<std::string>& sink_name
                      which.c_str());
         return false;
     }
-    server.root = make_temp_dir("pulse");
+    if (server.root.empty()) server.root = make_temp_dir("pulse");
     std::string runtime = server.root + "/run";
     std::string home = server.root + "/home";
     mkdir(runtime.c_str(), 0700);
@@ -174,6 +174,19 @@ void stop_pulse(pulse_server& server)
 {
     for (auto p = server.processes.rbegin(); p != server.processes.rend(); ++p) kill_child(p->child);
     server.processes.clear();
+}
+
+bool remove_sink(const std::string& sink)
+{
+    std::istringstream in(pactl({"list", "short", "modules"}).out);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        std::string index, name, argument;
+        fields >> index >> name;
+        while (fields >> argument)
+            if (argument == "sink_name=" + sink) return pactl({"unload-module", index}).exit_code == 0;
+    }
+    return false;
 }
 
 child_process play_tone(const std::string& sink, int frequency_hz, double amplitude)

@@ -29,9 +29,12 @@ std::string sound_server();
 // Returns once exactly the named sinks are listed and one of them is the
 // default (never, under PipeWire, for no sink: it lists a Dummy Output then).
 // Returns false, says why on standard error and stops what it
-// started, when the server does not come up.
+// started, when the server does not come up. A server that was stopped
+// starts again in the same folders, where its earlier clients find it.
 bool start_pulse(pulse_server& server, const std::vector<std::string>& sink_names);
 void stop_pulse(pulse_server& server);
+// Unloads the module that made the sink, as unplugging an output does.
+bool remove_sink(const std::string& sink);
 
 // Plays an endless sine tone of the given frequency and amplitude (0..1) into
 // a sink, as signed 16-bit stereo at 48 kHz; stop it with kill_child.
