@@ -47,7 +47,12 @@ sid_pin=/etc/apt/preferences.d/ostrelle-sid
 
 mapfile -t missing < <(missing_packages "${packages[@]}")
 mapfile -t missing_sid < <(missing_packages "${sid_packages[@]}")
-if [ ${#missing[@]} -eq 0 ] && [ ${#missing_sid[@]} -eq 0 ] && [ -f "$sid_list" ] && [ -f "$sid_pin" ]; then
+# The unstable-suite source is needed only to install from that suite, so a
+# machine with every package needs neither it nor root. A source that is
+# there without its pin is mended, or apt would offer upgrades from sid.
+unpinned=false
+[ -f "$sid_list" ] && [ ! -f "$sid_pin" ] && unpinned=true
+if [ ${#missing[@]} -eq 0 ] && [ ${#missing_sid[@]} -eq 0 ] && [ "$unpinned" = false ]; then
   exit 0
 fi
 become_root "$@"
@@ -63,7 +68,7 @@ mirror_uri() {
   fi
 }
 
-if [ ! -f "$sid_list" ]; then
+if [ ${#missing_sid[@]} -gt 0 ] && [ ! -f "$sid_list" ]; then
   uri=$(mirror_uri)
   if [ -z "$uri" ]; then
     echo "setup: no Debian mirror found in the apt configuration" >&2
@@ -71,8 +76,11 @@ if [ ! -f "$sid_list" ]; then
   fi
   echo "deb $uri sid main" > "$sid_list"
 fi
-if [ ! -f "$sid_pin" ]; then
+if [ -f "$sid_list" ] && [ ! -f "$sid_pin" ]; then
   printf 'Package: *\nPin: release n=sid\nPin-Priority: 1\n' > "$sid_pin"
+fi
+if [ ${#missing[@]} -eq 0 ] && [ ${#missing_sid[@]} -eq 0 ]; then
+  exit 0
 fi
 
 apt-get -q -o DPkg::Lock::Timeout=300 update

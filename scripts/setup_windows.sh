@@ -10,7 +10,8 @@ packages=(g++-mingw-w64-x86-64-posix wine wine64 dpkg-dev xdotool)
 cache=${OSTRELLE_CACHE:-/var/cache/ostrelle}
 prefix=$cache/glfw-mingw
 mapfile -t missing < <(missing_packages "${packages[@]}")
-if [ ${#missing[@]} -eq 0 ] && [ -f "$src_list" ] && [ -f "$prefix/lib/libglfw3.a" ]; then
+# The source entry is needed only to build GLFW into an empty cache.
+if [ ${#missing[@]} -eq 0 ] && [ -f "$prefix/lib/libglfw3.a" ]; then
   exit 0
 fi
 become_root "$@"
@@ -30,7 +31,7 @@ write_source_entry() {
   fi
 }
 
-if [ ! -f "$src_list" ]; then
+if [ ! -f "$prefix/lib/libglfw3.a" ] && [ ! -f "$src_list" ]; then
   write_source_entry "$src_list"
   missing+=(update)
 fi
