@@ -225,7 +225,7 @@ TEST_F(whole_tool, stop_start_and_close_still_work_when_the_captured_output_goes
     // Datagrams stop within seconds, and the window goes on showing only Stop.
     auto expect_the_stream_dies = [&](const std::string& how) {
         step(how);
-        ASSERT_LT(receive_stream(receiver, 500, 500, 800).size(), 800u) << "the capture outlived " << how;
+        EXPECT_LT(receive_stream(receiver, 500, 500, 800).size(), 800u) << "the capture outlived " << how;
         EXPECT_EQ(pixel(20, 92), white) << "the button no longer reads Stop after " << how;
     };
     auto expect_stop_returns = [&](const std::string& after) {
@@ -244,7 +244,7 @@ TEST_F(whole_tool, stop_start_and_close_still_work_when_the_captured_output_goes
     tone = play_tone(sink, 1000, 0.5);
     click(30, 30);
     EXPECT_NEAR(tone_frequency(receive_stream(receiver, 8000, 2000, 400)), 1000.0, 30.0)
-        << "Start after the sound server came back streams the output again";
+        << "Start after the sound server came back did not stream the output again";
 
     ASSERT_TRUE(remove_sink(sink));
     expect_the_stream_dies("the output was removed");
@@ -256,6 +256,7 @@ TEST_F(whole_tool, stop_start_and_close_still_work_when_the_captured_output_goes
     EXPECT_TRUE(gone.out.ends_with("\nError: ma_device_init error\n")) << gone.out;
 
     // Closing the window while a dead stream runs ends the program normally.
+    // The output left is device 0, the one Start takes.
     launch();
     click(30, 30);
     ASSERT_FALSE(receive_stream(receiver, 8000, 2000, 50).empty()) << "no stream";
