@@ -29,9 +29,9 @@ void write_program(const std::string& path, const std::string& script)
 // input, what it reads from standard input.
 void write_recorder(const std::string& bin, const std::string& name, bool input)
 {
-    std::string record = bin + "/" + name;
-    write_program(record, "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > " + record + ".args\n" +
-                              (input ? "/bin/cat > " + record + ".input\n" : ""));
+    std::string program = bin + "/" + name;
+    write_program(program, "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > " + program + ".args\n" +
+                               (input ? "/bin/cat > " + program + ".input\n" : ""));
 }
 
 std::vector<std::string> recorded_args(const std::string& path)
