@@ -1,4 +1,5 @@
 // The address text's default, the settings file's load rules and the save.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 
 #include "child.h"
 #include "stream.h"
+#include "ui.h"
 
 namespace {
 
@@ -86,6 +88,22 @@ TEST_F(settings, anything_but_digits_and_dots_falls_back_to_the_default)
     EXPECT_EQ(load_from(std::string(150, '1') + "x"), default_ip_text);
     EXPECT_EQ(load_from("10.0.0.7\xC3\xA9"), default_ip_text);
     EXPECT_EQ(load_from("localhost"), default_ip_text);
+}
+
+TEST_F(settings, a_nul_byte_gives_the_default_and_hides_nothing_behind_the_text)
+{
+    using namespace std::string_literals;
+    for (const std::string& bytes : {"127.0.0.1\0evil.example"s, "127.0.0.1\0"s, "\0" "1"s}) {
+        EXPECT_EQ(load_from(bytes), default_ip_text);
+        EXPECT_TRUE(std::all_of(ip_text + std::strlen(ip_text), std::end(ip_text), [](char c) { return c == 0; }))
+            << "a byte past the text is not zero";
+        // Cleared and typed anew, the field holds exactly what was typed.
+        ip_focused = 1;
+        ip_cursor = static_cast<int32_t>(std::strlen(ip_text));
+        while (ip_cursor > 0) ip_input_char(8);
+        for (char c : "127.0.0.11"s) ip_input_char(static_cast<uint32_t>(c));
+        EXPECT_EQ(std::string(ip_text), "127.0.0.11");
+    }
 }
 
 TEST_F(settings, only_the_form_of_characters_is_checked)
