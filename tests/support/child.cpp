@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -121,14 +122,45 @@ void write_file(const std::string& path, const std::string& bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+namespace {
+
+std::string make_dir(const std::string& prefix)
+{
+    std::string templ = prefix + "-XXXXXX";
+    if (!mkdtemp(templ.data())) std::abort();
+    return templ;
+}
+
+// One folder of this process's own holds every folder make_temp_dir makes,
+// and goes when the process exits, whether its tests passed or failed.
+// OSTRELLE_KEEP_TEMP keeps it and names it. A forked child that exits through
+// the same handlers (a death test's) leaves it to the process that made it.
+struct temp_root {
+    std::string path;
+    pid_t owner = getpid();
+
+    ~temp_root()
+    {
+        if (path.empty() || getpid() != owner) return;
+        if (std::getenv("OSTRELLE_KEEP_TEMP")) {
+            std::fprintf(stderr, "kept the test's files in %s\n", path.c_str());
+            return;
+        }
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+} // namespace
+
 std::string make_temp_dir(const char* tag)
 {
-    std::string templ = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp") + "/ostrelle-" + tag +
-                        "-XXXXXX";
-    std::vector<char> buf(templ.begin(), templ.end());
-    buf.push_back('\0');
-    if (!mkdtemp(buf.data())) std::abort();
-    return buf.data();
+    static temp_root root;
+    if (root.path.empty()) {
+        const char* tmp = std::getenv("TMPDIR");
+        root.path = make_dir(std::string(tmp && *tmp ? tmp : "/tmp") + "/ostrelle-test");
+    }
+    return make_dir(root.path + "/" + tag);
 }
 
 static std::string quote_for_single_quotes(const std::string& s)

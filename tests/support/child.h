@@ -30,6 +30,7 @@ bool try_wait_child(child_process& child, child_result& result);
 
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& bytes);
-// A fresh empty directory under the system's temporary folder.
+// A fresh empty directory under the system's temporary folder, removed with
+// everything in it when this process exits (kept where OSTRELLE_KEEP_TEMP is set).
 std::string make_temp_dir(const char* tag);
 std::string run_shell(const std::string& command);
