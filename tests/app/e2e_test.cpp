@@ -58,7 +58,6 @@ protected:
         config = make_temp_dir("config");
         mkdir((config + "/ostrelle").c_str(), 0755);
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-        setenv("LP_NUM_THREADS", "1", 1);
         tone = play_tone(sink, 1000, 0.5);
         step("set up");
     }

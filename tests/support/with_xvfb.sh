@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command under a private Xvfb on a free display (Xvfb -displayfd),
-# with Mesa's llvmpipe held to one thread. Xvfb is stopped by its PID
-# whatever way the command ends.
+# with Mesa's llvmpipe held to one thread and its shader cache, which would
+# stay in the user's home, off. Xvfb is stopped by its PID whatever way the
+# command ends.
 set -euo pipefail
 tmp=$(mktemp -d)
 xvfb_pid=
@@ -26,7 +27,7 @@ for _ in $(seq 200); do
 done
 [ -s "$tmp/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$tmp/display")"
-export LP_NUM_THREADS=1
+export LP_NUM_THREADS=1 MESA_SHADER_CACHE_DISABLE=true
 # In the background, so that a signal to this script is acted on at once.
 "$@" &
 child_pid=$!

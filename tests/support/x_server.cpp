@@ -15,6 +15,8 @@ bool start_xvfb(x_server& server)
         if (!out.empty() && out.back() == '\n') {
             server.display = ":" + out.substr(0, out.size() - 1);
             setenv("DISPLAY", server.display.c_str(), 1);
+            setenv("LP_NUM_THREADS", "1", 1);
+            setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
             return true;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

@@ -1,5 +1,6 @@
 // An Xvfb server of the test's own on a free display; DISPLAY is set in this
-// process, so children started afterwards draw on it.
+// process, so children started afterwards draw on it, with Mesa's software
+// renderer on one thread and without a shader cache in the user's home.
 #pragma once
 
 #include <string>

@@ -45,7 +45,6 @@ protected:
         setenv("WINEPREFIX", prefix.c_str(), 1);
         setenv("WINEDEBUG", "-all", 1);
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
-        setenv("LP_NUM_THREADS", "1", 1);
         child_process boot = spawn_child({"wineboot", "-i"});
         ASSERT_EQ(wait_child(boot, 180).exit_code, 0);
         child_process settle = spawn_child({"wineserver", "-w"});
