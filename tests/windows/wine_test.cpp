@@ -1,11 +1,13 @@
 // The Windows build under Wine: the window, the settings file in the
 // prefix's roaming folder, the error box, Winsock datagrams to a receiver on
 // this machine, and the loopback capture that Wine's audio cannot open.
-// Runs in a network namespace of its own with its own Xvfb, PulseAudio and
-// Wine prefix; Start is only pressed once the field has been cleared and
-// 127.0.0.1 typed, or with an address that cannot resolve.
+// Runs in a network namespace of its own with its own Xvfb and PulseAudio,
+// and a Wine prefix kept in the build folder; Start is only pressed once the
+// field has been cleared and 127.0.0.1 typed, or with an address that cannot
+// resolve.
 #include <chrono>
 #include <dirent.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -41,14 +43,22 @@ protected:
     {
         ASSERT_TRUE(start_xvfb(x));
         ASSERT_TRUE(start_pulse(pulse, {"wine_out"}));
-        std::string prefix = make_temp_dir("wineprefix");
+        // The prefix takes half a minute to make, so it is made once, under
+        // the build folder, and kept; wineserver's folder goes into ours.
+        const std::string prefix = WINE_PREFIX;
+        const std::string ready = prefix + "/.ostrelle-ready";
         setenv("WINEPREFIX", prefix.c_str(), 1);
+        setenv("TMPDIR", make_temp_dir("wine").c_str(), 1);
         setenv("WINEDEBUG", "-all", 1);
         setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
-        child_process boot = spawn_child({"wineboot", "-i"});
-        ASSERT_EQ(wait_child(boot, 180).exit_code, 0);
-        child_process settle = spawn_child({"wineserver", "-w"});
-        wait_child(settle, 60);
+        if (!std::filesystem::exists(ready)) {
+            std::filesystem::remove_all(prefix);
+            child_process boot = spawn_child({"wineboot", "-i"});
+            ASSERT_EQ(wait_child(boot, 180).exit_code, 0);
+            child_process settle = spawn_child({"wineserver", "-w"});
+            wait_child(settle, 60);
+            write_file(ready, "");
+        }
         std::string users = prefix + "/drive_c/users";
         DIR* dir = opendir(users.c_str());
         ASSERT_NE(dir, nullptr);
@@ -58,6 +68,8 @@ protected:
         }
         closedir(dir);
         ASSERT_FALSE(roaming.empty());
+        // Every run starts without the settings of the one before.
+        std::filesystem::remove_all(roaming + "/ostrelle");
         mkdir((roaming + "/ostrelle").c_str(), 0755);
     }
 
