@@ -124,30 +124,27 @@ void write_file(const std::string& path, const std::string& bytes)
 
 namespace {
 
-std::string make_dir(const std::string& prefix)
+std::string make_dir(std::string prefix)
 {
-    std::string templ = prefix + "-XXXXXX";
-    if (!mkdtemp(templ.data())) std::abort();
-    return templ;
+    prefix += "-XXXXXX";
+    if (!mkdtemp(prefix.data())) std::abort();
+    return prefix;
 }
 
-// One folder of this process's own holds every folder make_temp_dir makes,
-// and goes when the process exits, whether its tests passed or failed.
-// OSTRELLE_KEEP_TEMP keeps it and names it. A forked child that exits through
-// the same handlers (a death test's) leaves it to the process that made it.
+// Every folder make_temp_dir makes lies in one of this process's own, which
+// goes when the process exits, its tests passed or failed, unless
+// OSTRELLE_KEEP_TEMP keeps it. A forked child that exits through the same
+// handlers (a death test's) leaves it to the process that made it.
 struct temp_root {
     std::string path;
     pid_t owner = getpid();
 
     ~temp_root()
     {
-        if (path.empty() || getpid() != owner) return;
-        if (std::getenv("OSTRELLE_KEEP_TEMP")) {
-            std::fprintf(stderr, "kept the test's files in %s\n", path.c_str());
-            return;
-        }
         std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
+        if (path.empty() || getpid() != owner) return;
+        if (std::getenv("OSTRELLE_KEEP_TEMP")) std::fprintf(stderr, "kept the test's files in %s\n", path.c_str());
+        else std::filesystem::remove_all(path, ignored);
     }
 };
 
@@ -156,10 +153,8 @@ struct temp_root {
 std::string make_temp_dir(const char* tag)
 {
     static temp_root root;
-    if (root.path.empty()) {
-        const char* tmp = std::getenv("TMPDIR");
-        root.path = make_dir(std::string(tmp && *tmp ? tmp : "/tmp") + "/ostrelle-test");
-    }
+    const char* tmp = std::getenv("TMPDIR");
+    if (root.path.empty()) root.path = make_dir(std::string(tmp && *tmp ? tmp : "/tmp") + "/ostrelle-test");
     return make_dir(root.path + "/" + tag);
 }
 
