@@ -6,11 +6,9 @@
 // field has been cleared and 127.0.0.1 typed, or with an address that cannot
 // resolve.
 #include <chrono>
-#include <dirent.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <sys/stat.h>
 #include <thread>
 
 #include "child.h"
@@ -59,18 +57,12 @@ protected:
             wait_child(settle, 60);
             write_file(ready, "");
         }
-        std::string users = prefix + "/drive_c/users";
-        DIR* dir = opendir(users.c_str());
-        ASSERT_NE(dir, nullptr);
-        for (dirent* e; (e = readdir(dir));) {
-            std::string name = e->d_name;
-            if (name != "." && name != ".." && name != "Public") roaming = users + "/" + name + "/AppData/Roaming";
-        }
-        closedir(dir);
+        for (const auto& user : std::filesystem::directory_iterator(prefix + "/drive_c/users"))
+            if (user.path().filename() != "Public") roaming = user.path().string() + "/AppData/Roaming";
         ASSERT_FALSE(roaming.empty());
         // Every run starts without the settings of the one before.
         std::filesystem::remove_all(roaming + "/ostrelle");
-        mkdir((roaming + "/ostrelle").c_str(), 0755);
+        std::filesystem::create_directory(roaming + "/ostrelle");
     }
 
     static void TearDownTestSuite()
