@@ -136,19 +136,6 @@ std::vector<datagram> receive_stream(udp_receiver& receiver, int first_timeout_m
     return got;
 }
 
-double tone_frequency(const std::vector<datagram>& stream)
-{
-    std::vector<int16_t> left;
-    for (const auto& d : stream)
-        for (std::size_t i = 0; i + 3 < d.payload.size(); i += 4)
-            left.push_back(static_cast<int16_t>(d.payload[i] | (d.payload[i + 1] << 8)));
-    if (left.size() < 24000) return 0;
-    int crossings = 0;
-    for (std::size_t i = left.size() - 24000 + 1; i < left.size(); ++i)
-        if ((left[i - 1] < 0) != (left[i] < 0)) ++crossings;
-    return crossings / 2.0 / 0.5;
-}
-
 TEST_F(whole_tool, edit_select_start_stop_and_start_again_from_the_saved_address)
 {
     save_settings("127.0.0.9");

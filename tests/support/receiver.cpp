@@ -50,3 +50,22 @@ bool parse_datagram(const std::vector<unsigned char>& bytes, datagram& out)
     out.payload.assign(bytes.begin() + 12, bytes.end());
     return true;
 }
+
+std::vector<int16_t> left_channel(const std::vector<datagram>& stream)
+{
+    std::vector<int16_t> samples;
+    for (const auto& d : stream)
+        for (std::size_t i = 0; i + 3 < d.payload.size(); i += 4)
+            samples.push_back(static_cast<int16_t>(d.payload[i] | (d.payload[i + 1] << 8)));
+    return samples;
+}
+
+double tone_frequency(const std::vector<datagram>& stream)
+{
+    std::vector<int16_t> left = left_channel(stream);
+    if (left.size() < 24000) return 0;
+    int crossings = 0;
+    for (std::size_t i = left.size() - 24000 + 1; i < left.size(); ++i)
+        if ((left[i - 1] < 0) != (left[i] < 0)) ++crossings;
+    return crossings / 2.0 / 0.5;
+}

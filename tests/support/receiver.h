@@ -23,3 +23,8 @@ void close_receiver(udp_receiver& r);
 bool receive_raw(udp_receiver& r, std::vector<unsigned char>& bytes, int timeout_ms);
 // Splits a stream datagram into its fields; false when shorter than 12 bytes.
 bool parse_datagram(const std::vector<unsigned char>& bytes, datagram& out);
+// The left-channel samples of a stream's datagrams, in their order.
+std::vector<int16_t> left_channel(const std::vector<datagram>& stream);
+// The frequency of the tone in the stream's last half second, from the zero
+// crossings of its left channel; 0 when the stream is shorter.
+double tone_frequency(const std::vector<datagram>& stream);
